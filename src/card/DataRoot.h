@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace tallowmere {
+
+// The folders a card lives in. The data root holds the seven card folders;
+// the working folder holds the two .ini files and the reports.
+struct DataRoot {
+    std::filesystem::path root;
+
+    std::filesystem::path trackMasterFolder() const { return root / "TrackMaster ExE Files"; }
+    std::filesystem::path raceCardsFolder() const { return root / "Race Cards"; }
+    std::filesystem::path selectionsFolder() const { return root / "Selections"; }
+    std::filesystem::path keySelectionsFolder() const { return root / "Selections2"; }
+    std::filesystem::path programsFolder() const { return root / "Programs"; }
+    std::filesystem::path entriesFolder() const { return root / "Entries"; }
+    std::filesystem::path resultsFolder() const { return root / "Results"; }
+};
+
+inline constexpr std::string_view cardFolderNames[] = {"TrackMaster ExE Files",
+                                                       "Race Cards",
+                                                       "Selections",
+                                                       "Selections2",
+                                                       "Programs",
+                                                       "Entries",
+                                                       "Results"};
+
+// $HOME/A TallowmereTB PRO (the current folder stands in for a missing HOME).
+std::filesystem::path defaultDataRoot();
+
+} // namespace tallowmere

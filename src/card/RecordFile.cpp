@@ -1,0 +1,94 @@
+#include "card/RecordFile.h"
+
+#include "text/TextFiles.h"
+
+#include <vector>
+
+namespace tallowmere {
+namespace {
+
+std::string quotedLine(std::string_view value) {
+    std::string line = "\"";
+    for (char c : value) {
+        // A line end inside a value would split it across lines.
+        line += (c == '\r' || c == '\n') ? ' ' : c;
+        if (c == '"')
+            line += '"';
+    }
+    return line + "\"\r\n";
+}
+
+std::string unquoted(std::string_view line) {
+    if (line.size() < 2 || line.front() != '"' || line.back() != '"')
+        return std::string(line); // a bare value stands as it is
+    line = line.substr(1, line.size() - 2);
+    std::string value;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        value += line[i];
+        if (line[i] == '"' && i + 1 < line.size() && line[i + 1] == '"')
+            ++i;
+    }
+    return value;
+}
+
+// Each line is one value; empty lines after the last value are not values.
+std::vector<std::string> valuesOf(std::string_view content) {
+    std::vector<std::string> lines = text::splitLines(content);
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    std::vector<std::string> values;
+    values.reserve(lines.size());
+    for (const auto& line : lines)
+        values.push_back(unquoted(line));
+    return values;
+}
+
+} // namespace
+
+std::string recordFileText(const RecordArrays& arrays, int raceCount) {
+    // A race beyond an array's bounds still gets its lines (empty), so the file
+    // always holds 18 values per race and loads back.
+    std::string text;
+    for (int race = 1; race <= raceCount; ++race)
+        for (int column = 1; column <= limits::savedPickColumns; ++column)
+            text += quotedLine(arrays.CardPicks.valueAt(race, column));
+    for (int race = 1; race <= raceCount; ++race)
+        for (int column = 1; column <= limits::savedPayoffColumns; ++column)
+            text += quotedLine(arrays.CardPayoffs.valueAt(race, column));
+    return text;
+}
+
+std::optional<RecordArrays> withRecordFileText(RecordArrays arrays, std::string_view content,
+                                               int raceCount) {
+    const std::vector<std::string> values = valuesOf(content);
+    const int races = raceCount < 0 ? 0 : raceCount;
+    const std::size_t perRace = limits::savedPickColumns + limits::savedPayoffColumns;
+    if (values.size() != perRace * static_cast<std::size_t>(races))
+        return std::nullopt;
+    auto next = values.begin();
+    for (int race = 1; race <= races; ++race)
+        for (int column = 1; column <= limits::savedPickColumns; ++column)
+            arrays.CardPicks.set(race, column, *next++);
+    for (int race = 1; race <= races; ++race)
+        for (int column = 1; column <= limits::savedPayoffColumns; ++column)
+            arrays.CardPayoffs.set(race, column, *next++);
+    return arrays;
+}
+
+RecordFileLoad loadRecordFile(const std::filesystem::path& file, RecordArrays arrays,
+                              int raceCount) {
+    const auto content = text::readWholeFile(file);
+    if (!content)
+        return {RecordFileStatus::Missing, std::move(arrays)};
+    auto loaded = withRecordFileText(arrays, *content, raceCount);
+    if (!loaded)
+        return {RecordFileStatus::DoesNotMatch, std::move(arrays)};
+    return {RecordFileStatus::Loaded, std::move(*loaded)};
+}
+
+std::optional<std::string> saveRecordFile(const std::filesystem::path& file,
+                                          const RecordArrays& arrays, int raceCount) {
+    return text::replaceFile(file, recordFileText(arrays, raceCount));
+}
+
+} // namespace tallowmere

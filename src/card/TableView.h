@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallowmere {
+
+// One xBase table as a bound text box shows it: a current record that moves
+// first, last and next, and the text of a named field. Field names are matched
+// without regard to case. A missing table is an empty one; a missing field,
+// or a read past the last record, gives empty text. Bytes pass unchanged.
+class TableView {
+  public:
+    TableView() = default;
+    TableView(std::vector<std::string> fieldNames, std::vector<std::vector<std::string>> records);
+
+    // The table file `tableName`.DBF of `folder`, its name matched without
+    // regard to case.
+    static TableView open(const std::filesystem::path& folder, std::string_view tableName);
+    static TableView openFile(const std::filesystem::path& file);
+
+    void moveFirst() { current_ = 0; }
+    void moveLast() { current_ = records_.empty() ? 0 : records_.size() - 1; }
+    void moveNext() {
+        if (current_ < records_.size())
+            ++current_;
+    }
+    bool atEnd() const { return current_ >= records_.size(); }
+
+    std::string field(std::string_view name) const;
+
+    std::size_t recordCount() const { return records_.size(); }
+    const std::vector<std::string>& fieldNames() const { return fieldNames_; }
+
+  private:
+    std::optional<std::size_t> columnOf(std::string_view name) const;
+
+    std::vector<std::string> fieldNames_;
+    std::vector<std::vector<std::string>> records_;
+    std::size_t current_ = 0;
+};
+
+} // namespace tallowmere

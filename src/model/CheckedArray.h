@@ -1,0 +1,86 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace tallowmere {
+
+// A fixed-size array with stated bounds, as the card keeps its values: a store
+// outside the bounds is ignored (and says so), a read outside gives nothing.
+template <typename T, int Low, int High> class CheckedArray {
+    static_assert(Low <= High);
+
+  public:
+    static constexpr int low = Low;
+    static constexpr int high = High;
+
+    CheckedArray() : cells_(High - Low + 1) {}
+
+    static constexpr bool contains(int index) { return index >= Low && index <= High; }
+
+    std::optional<T> at(int index) const {
+        if (!contains(index))
+            return std::nullopt;
+        return cells_[index - Low];
+    }
+
+    // The value, or T{} outside the bounds.
+    T valueAt(int index) const { return contains(index) ? cells_[index - Low] : T{}; }
+
+    bool set(int index, T value) {
+        if (!contains(index))
+            return false;
+        cells_[index - Low] = std::move(value);
+        return true;
+    }
+
+    friend bool operator==(const CheckedArray&, const CheckedArray&) = default;
+
+  private:
+    std::vector<T> cells_;
+};
+
+// Two dimensions, each with its own bounds.
+template <typename T, int RowLow, int RowHigh, int ColumnLow, int ColumnHigh> class CheckedArray2D {
+    static_assert(RowLow <= RowHigh && ColumnLow <= ColumnHigh);
+    static constexpr int width = ColumnHigh - ColumnLow + 1;
+
+  public:
+    static constexpr int rowLow = RowLow;
+    static constexpr int rowHigh = RowHigh;
+    static constexpr int columnLow = ColumnLow;
+    static constexpr int columnHigh = ColumnHigh;
+
+    CheckedArray2D() : cells_((RowHigh - RowLow + 1) * width) {}
+
+    static constexpr bool contains(int row, int column) {
+        return row >= RowLow && row <= RowHigh && column >= ColumnLow && column <= ColumnHigh;
+    }
+
+    std::optional<T> at(int row, int column) const {
+        if (!contains(row, column))
+            return std::nullopt;
+        return cells_[offset(row, column)];
+    }
+
+    T valueAt(int row, int column) const {
+        return contains(row, column) ? cells_[offset(row, column)] : T{};
+    }
+
+    bool set(int row, int column, T value) {
+        if (!contains(row, column))
+            return false;
+        cells_[offset(row, column)] = std::move(value);
+        return true;
+    }
+
+    friend bool operator==(const CheckedArray2D&, const CheckedArray2D&) = default;
+
+  private:
+    static constexpr int offset(int row, int column) {
+        return (row - RowLow) * width + (column - ColumnLow);
+    }
+    std::vector<T> cells_;
+};
+
+} // namespace tallowmere

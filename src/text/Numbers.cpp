@@ -1,0 +1,149 @@
+#include "text/Numbers.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tallowmere::text {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The longest prefix of `text` shaped as a number: sign, digits with at most
+// one point, then an exponent only when digits follow its letter.
+std::size_t numberPrefixLength(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissaDigits = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
+double parsePrefix(const std::string& number) {
+    // strtod reads the same shape; the C locale's point is "." here because the
+    // program never calls setlocale.
+    return std::strtod(number.c_str(), nullptr);
+}
+
+} // namespace
+
+double numberOf(std::string_view text) {
+    std::string withoutBlanks;
+    withoutBlanks.reserve(text.size());
+    for (char c : text)
+        if (c != ' ')
+            withoutBlanks += c;
+    const std::size_t length = numberPrefixLength(withoutBlanks);
+    if (length == 0)
+        return 0.0;
+    return parsePrefix(withoutBlanks.substr(0, length));
+}
+
+std::optional<double> strictNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const auto last = text.find_last_not_of(' ');
+    const std::string_view core = text.substr(first, last - first + 1);
+    if (numberPrefixLength(core) != core.size())
+        return std::nullopt;
+    const double value = parsePrefix(std::string(core));
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::int16_t> wholeNumber(double value) {
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double rounded = std::nearbyint(value); // the default mode rounds halves to even
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::optional<std::int16_t> strictWhole(std::string_view text) {
+    const auto value = strictNumber(text);
+    if (!value)
+        return std::nullopt;
+    return wholeNumber(*value);
+}
+
+DecimalForm decimalFormOf(double value) {
+    DecimalForm form;
+    if (value == 0.0 || !std::isfinite(value))
+        return form;
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    std::string_view scientific(buffer);
+    if (scientific.front() == '-') {
+        form.negative = true;
+        scientific.remove_prefix(1);
+    }
+    const auto exponentAt = scientific.find('e');
+    for (char c : scientific.substr(0, exponentAt))
+        if (isDigit(c))
+            form.digits += c;
+    form.pointPosition = std::atoi(std::string(scientific.substr(exponentAt + 1)).c_str()) + 1;
+    while (!form.digits.empty() && form.digits.back() == '0')
+        form.digits.pop_back();
+    return form;
+}
+
+std::string textOf(double value) {
+    const DecimalForm form = decimalFormOf(value);
+    if (form.digits.empty())
+        return "0";
+    std::string text = form.negative ? "-" : "";
+    const int digitCount = static_cast<int>(form.digits.size());
+    if (form.pointPosition > 15 || form.pointPosition < -14) {
+        // Far beyond the 15 digits a card ever holds: scientific, as "1E+20".
+        text += form.digits.substr(0, 1);
+        if (digitCount > 1)
+            text += "." + form.digits.substr(1);
+        const int exponent = form.pointPosition - 1;
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "E%c%02d", exponent < 0 ? '-' : '+',
+                      std::abs(exponent));
+        return text + suffix;
+    }
+    if (form.pointPosition <= 0)
+        return text + "0." + std::string(-form.pointPosition, '0') + form.digits;
+    if (form.pointPosition >= digitCount)
+        return text + form.digits + std::string(form.pointPosition - digitCount, '0');
+    return text + form.digits.substr(0, form.pointPosition) + "." +
+           form.digits.substr(form.pointPosition);
+}
+
+std::string printedNumber(double value) {
+    const std::string text = textOf(value);
+    return (text.front() == '-' ? "" : " ") + text + " ";
+}
+
+} // namespace tallowmere::text

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallowmere::text {
+
+// The lines of a text: CR LF, CR alone and LF alone each end a line, so files
+// saved by any editor read alike. Text after the last line end is a line too.
+std::vector<std::string> splitLines(std::string_view content);
+
+// The bytes of a file; nothing when it is missing or cannot be read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path);
+
+// The lines of a file as splitLines reads them; nothing when it cannot be read.
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
+
+// Replaces the file with `content` through a temporary file in the same
+// folder and a rename, so the old file stays whole when writing fails.
+// Returns the reason of a failure, nothing on success.
+[[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path,
+                                                     std::string_view content);
+
+} // namespace tallowmere::text

@@ -1,0 +1,31 @@
+#include "text/Texts.h"
+
+namespace tallowmere::text {
+
+std::string firstChars(std::string_view text, std::size_t n) {
+    return std::string(text.substr(0, n));
+}
+
+std::string lastChars(std::string_view text, std::size_t n) {
+    return std::string(text.size() <= n ? text : text.substr(text.size() - n));
+}
+
+std::string rightAligned(std::string_view text, std::size_t n) {
+    if (text.size() >= n)
+        return std::string(text);
+    return std::string(n - text.size(), ' ') + std::string(text);
+}
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+std::string trimmedRight(std::string_view text) {
+    const auto last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string{} : std::string(text.substr(0, last + 1));
+}
+
+} // namespace tallowmere::text

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tallowmere::text {
+
+// The first n characters; the whole text when it is shorter.
+std::string firstChars(std::string_view text, std::size_t n);
+
+// The last n characters; the whole text when it is shorter.
+std::string lastChars(std::string_view text, std::size_t n);
+
+// Padded on the left with blanks to n characters (an "@@@@@" mask); a longer
+// text is kept whole, so the fixed columns after it shift.
+std::string rightAligned(std::string_view text, std::size_t n);
+
+// Blanks removed on both sides, or on the right only.
+std::string trimmed(std::string_view text);
+std::string trimmedRight(std::string_view text);
+
+} // namespace tallowmere::text

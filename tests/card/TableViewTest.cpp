@@ -1,0 +1,181 @@
+#include "card/TableView.h"
+
+#include "DbfWriter.h"
+#include "card/FieldText.h"
+#include "support/TempFolder.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace tallowmere;
+using tallowmere::testing::readFile;
+using tallowmere::testing::TempFolder;
+using tallowmere::testing::writeFile;
+
+namespace {
+
+const std::filesystem::path foreign = std::filesystem::path(TALLOWMERE_FIXTURES) / "foreign";
+
+struct Row {
+    std::string hn, program, name, time, date, distSurf;
+};
+
+std::vector<Row> rowsOf(TableView table) {
+    std::vector<Row> rows;
+    for (table.moveFirst(); !table.atEnd(); table.moveNext())
+        rows.push_back({table.field("HN"), table.field("PROGRAM"), table.field("HORSE_NAME"),
+                        table.field("ACTUAL_TIM"), table.field("DATE"), table.field("DIST_SURF")});
+    return rows;
+}
+
+void expectRows(const std::vector<Row>& rows, const std::string& zeroTime,
+                const std::string& thirdDate) {
+    ASSERT_EQ(rows.size(), 2u) << "the deleted record is skipped";
+    EXPECT_EQ(rows[0].hn, "1");
+    EXPECT_EQ(rows[0].program, "1A");
+    EXPECT_EQ(rows[0].name, "Secretariat");
+    EXPECT_EQ(rows[0].time, "72.45");
+    EXPECT_EQ(rows[0].date, "20240504");
+    EXPECT_EQ(rows[0].distSurf, "6D");
+    EXPECT_EQ(rows[1].hn, "3");
+    EXPECT_EQ(rows[1].program, "");
+    EXPECT_EQ(rows[1].name, "Man O War");
+    EXPECT_EQ(rows[1].time, zeroTime);
+    EXPECT_EQ(rows[1].date, thirdDate);
+    EXPECT_EQ(rows[1].distSurf, "6D");
+}
+
+std::vector<cardgen::FieldSpec> smallSchema() {
+    return {{"HN", 'N', 4},
+            {"PROGRAM", 'C', 3},
+            {"HORSE_NAME", 'C', 25},
+            {"ODDS", 'N', 6, 2},
+            {"DATE", 'D', 8}};
+}
+
+} // namespace
+
+TEST(ForeignTables, ReadAsTheirWriterStoredThem) {
+    expectRows(rowsOf(TableView::openFile(foreign / "dbase3.dbf")), "0", "20000101");
+    expectRows(rowsOf(TableView::openFile(foreign / "dbase3_fixed.dbf")), "0.00", "");
+    expectRows(rowsOf(TableView::openFile(foreign / "vfp_dbffile.dbf")), "0", "20000101");
+    expectRows(rowsOf(TableView::openFile(foreign / "vfp_backlink.dbf")), "0", "20000101");
+}
+
+TEST(ForeignTables, MatchTableAndFieldNamesWithoutCase) {
+    TempFolder folder;
+    std::filesystem::copy_file(foreign / "dbase3.dbf", folder / "thrrdr.Dbf");
+    TableView table = TableView::open(folder.path(), "THRRDR");
+    ASSERT_EQ(table.recordCount(), 2u);
+    EXPECT_EQ(table.field("horse_name"), "Secretariat");
+    EXPECT_EQ(table.field("Dist_Surf"), "6D");
+}
+
+TEST(TableNavigation, MovesFirstLastNextAndStopsAtTheEnd) {
+    TableView table({"HN"}, {{"1"}, {"2"}, {"3"}});
+    EXPECT_EQ(table.field("HN"), "1");
+    table.moveLast();
+    EXPECT_EQ(table.field("HN"), "3");
+    table.moveNext();
+    EXPECT_TRUE(table.atEnd());
+    EXPECT_EQ(table.field("HN"), "");
+    table.moveNext();
+    EXPECT_TRUE(table.atEnd());
+    table.moveFirst();
+    EXPECT_EQ(table.field("HN"), "1");
+    EXPECT_EQ(table.field("NO_SUCH_FIELD"), "");
+}
+
+TEST(TableNavigation, AnEmptyTableIsAtItsEndEverywhere) {
+    TableView table;
+    EXPECT_TRUE(table.atEnd());
+    table.moveLast();
+    EXPECT_TRUE(table.atEnd());
+    EXPECT_EQ(table.field("HN"), "");
+}
+
+TEST(OwnTables, ShowFieldsAsBoundBoxesDo) {
+    TempFolder folder;
+    ASSERT_TRUE(cardgen::writeTable(folder / "T.DBF", smallSchema(),
+                                    {{{"1", " 1A", "Copper Lantern", "6.00", "20240504"}},
+                                     {{"2", "2", "Gone", "1.5", ""}, true},
+                                     {{"", "", " Salt Quarry", "", ""}}}));
+    TableView table = TableView::open(folder.path(), "t");
+    ASSERT_EQ(table.recordCount(), 2u);
+    EXPECT_EQ(table.field("PROGRAM"), " 1A") << "leading blanks of a character field stay";
+    EXPECT_EQ(table.field("HORSE_NAME"), "Copper Lantern");
+    EXPECT_EQ(table.field("ODDS"), "6.00") << "digits as stored";
+    EXPECT_EQ(table.field("DATE"), "20240504");
+    table.moveNext();
+    EXPECT_EQ(table.field("HN"), "");
+    EXPECT_EQ(table.field("ODDS"), "");
+    EXPECT_EQ(table.field("DATE"), "");
+    EXPECT_EQ(table.field("HORSE_NAME"), " Salt Quarry");
+}
+
+TEST(BrokenTables, AMissingTableOrFolderIsEmpty) {
+    TempFolder folder;
+    EXPECT_EQ(TableView::open(folder.path(), "RACEDR").recordCount(), 0u);
+    EXPECT_EQ(TableView::open(folder / "no such folder", "RACEDR").recordCount(), 0u);
+    EXPECT_EQ(TableView::openFile(folder.path()).recordCount(), 0u);
+}
+
+TEST(BrokenTables, NonXBaseAndTruncatedFilesReadAsEmpty) {
+    TempFolder folder;
+    writeFile(folder / "empty.dbf", "");
+    writeFile(folder / "text.dbf", std::string(2000, 'x'));
+    writeFile(folder / "short.dbf", readFile(foreign / "dbase3.dbf").substr(0, 40));
+    for (const char* name : {"empty.dbf", "text.dbf", "short.dbf"})
+        EXPECT_EQ(TableView::openFile(folder / name).recordCount(), 0u) << name;
+}
+
+TEST(BrokenTables, AHeaderClaimingMoreRecordsThanTheFileHoldsReadsWhatIsThere) {
+    TempFolder folder;
+    std::string bytes = readFile(foreign / "dbase3.dbf");
+    bytes[4] = '\xff'; // claims 0xffff0003 records... as far as the low bytes go
+    bytes[5] = '\xff';
+    bytes[6] = '\xff';
+    bytes[7] = '\x7f';
+    writeFile(folder / "claims.dbf", bytes);
+    EXPECT_EQ(TableView::openFile(folder / "claims.dbf").recordCount(), 2u);
+
+    // Cut inside the third record: only the first is whole.
+    const std::size_t headerLength = 0xe2;
+    const std::size_t recordLength = 0x35;
+    writeFile(folder / "cut.dbf",
+              readFile(foreign / "dbase3.dbf").substr(0, headerLength + recordLength * 2 + 10));
+    TableView cut = TableView::openFile(folder / "cut.dbf");
+    ASSERT_EQ(cut.recordCount(), 1u);
+    EXPECT_EQ(cut.field("HORSE_NAME"), "Secretariat");
+}
+
+TEST(FieldTexts, LogicalsAndBinaryNumbers) {
+    EXPECT_EQ(fieldText('L', "T"), "True");
+    EXPECT_EQ(fieldText('L', "y"), "True");
+    EXPECT_EQ(fieldText('L', "F"), "False");
+    EXPECT_EQ(fieldText('L', "?"), "");
+    EXPECT_EQ(fieldText('M', "        12"), "");
+
+    const auto bytesOf = [](auto value) {
+        std::string raw(sizeof value, '\0');
+        std::memcpy(raw.data(), &value, sizeof value);
+        return raw;
+    };
+    EXPECT_EQ(fieldText('I', bytesOf(std::int32_t{-42})), "-42");
+    EXPECT_EQ(fieldText('B', bytesOf(72.45)), "72.45");
+    EXPECT_EQ(fieldText('Y', bytesOf(std::int64_t{125000})), "12.5");
+    EXPECT_EQ(fieldText('Y', bytesOf(std::int64_t{-10000})), "-1");
+    // 2460435 is the Julian day of 4 May 2024.
+    EXPECT_EQ(fieldText('T', bytesOf(std::int32_t{2460435}) + bytesOf(std::int32_t{0})),
+              "20240504");
+    EXPECT_EQ(fieldText('T', std::string(8, '\0')), "");
+    EXPECT_EQ(fieldText('I', "ab"), "") << "too short for its type";
+}
+
+TEST(FieldTexts, PaddingIsRemovedAsTheTypeSays) {
+    EXPECT_EQ(fieldText('C', " Bo  "), " Bo");
+    EXPECT_EQ(fieldText('C', std::string("Bo\0\0", 4)), "Bo");
+    EXPECT_EQ(fieldText('N', "  6.00"), "6.00");
+    EXPECT_EQ(fieldText('N', "      "), "");
+    EXPECT_EQ(fieldText('D', "        "), "");
+}

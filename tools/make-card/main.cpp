@@ -1,0 +1,90 @@
+// make-card: writes the five TrackMaster tables of a synthetic card, and a
+// TrackEditor.ini listing its tracks.
+#include "SampleTracks.h"
+#include "SyntheticCard.h"
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+using namespace tallowmere::cardgen;
+
+constexpr std::string_view usage =
+    "usage: make-card --out DIR [--seed N] [--races N] [--entries N] [--past N]\n"
+    "                 [--date YYYYMMDD] [--track CODE] [--ini FILE]\n"
+    "Writes RACEDR, THR2DR, THRRDR, THRJDR and THRTDR (.DBF) into DIR and the\n"
+    "track list to FILE (default DIR/TrackEditor.ini).\n";
+
+bool readCount(std::string_view text, int low, int high, int& into) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < low || value > high)
+        return false;
+    into = value;
+    return true;
+}
+
+bool isDate(std::string_view text) {
+    return text.size() == 8 && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CardRequest request;
+    std::filesystem::path out;
+    std::filesystem::path ini;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (i + 1 >= argc) {
+            std::cerr << "make-card: " << option << " needs a value\n" << usage;
+            return 2;
+        }
+        const std::string_view value = argv[++i];
+        int seed = 0;
+        bool ok = true;
+        if (option == "--out")
+            out = value;
+        else if (option == "--ini")
+            ini = value;
+        else if (option == "--seed")
+            ok = readCount(value, 0, 1 << 30, seed), request.seed = std::uint32_t(seed);
+        else if (option == "--races")
+            ok = readCount(value, 1, 99, request.shape.races);
+        else if (option == "--entries")
+            ok = readCount(value, 1, 40, request.shape.entriesPerRace);
+        else if (option == "--past")
+            ok = readCount(value, 0, 40, request.shape.pastRacesPerEntry);
+        else if (option == "--date")
+            ok = isDate(value), request.raceDate = value;
+        else if (option == "--track")
+            ok = !value.empty() && value.size() <= 3, request.track = value;
+        else
+            ok = false;
+        if (!ok) {
+            std::cerr << "make-card: bad option " << option << " " << value << "\n" << usage;
+            return 2;
+        }
+    }
+    if (out.empty()) {
+        std::cerr << usage;
+        return 2;
+    }
+    if (!writeCardTables(makeCard(request), out)) {
+        std::cerr << "make-card: cannot write the tables into " << out << "\n";
+        return 1;
+    }
+    if (ini.empty())
+        ini = out / "TrackEditor.ini";
+    std::ofstream file(ini, std::ios::binary);
+    file << trackEditorIni(sampleTracks());
+    if (!file.flush()) {
+        std::cerr << "make-card: cannot write " << ini << "\n";
+        return 1;
+    }
+    return 0;
+}
