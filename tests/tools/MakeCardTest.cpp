@@ -135,3 +135,25 @@ TEST(SampleCard, IsWhatMakeCardWritesForItsSeed) {
     EXPECT_EQ(readFile(std::filesystem::path(TALLOWMERE_SAMPLES) / "TrackEditor.ini"),
               cardgen::trackEditorIni(cardgen::sampleTracks()));
 }
+
+TEST(CardFolder, BrokenOrMissingTablesLoadAsEmptyParts) {
+    TempFolder folder;
+    cardgen::CardRequest request;
+    request.shape = {2, 3, 2};
+    ASSERT_TRUE(cardgen::writeCardTables(cardgen::makeCard(request), folder.path()));
+    tallowmere::testing::writeFile(folder / "THRRDR.DBF", "not a table at all");
+    const std::string races = readFile(folder / "RACEDR.DBF");
+    tallowmere::testing::writeFile(folder / "RACEDR.DBF", races.substr(0, races.size() - 100));
+    std::filesystem::remove(folder / "THRJDR.DBF");
+
+    CardTables tables = openCardTables(folder.path());
+    const CardStore store = loadCardStore(tables);
+    EXPECT_EQ(store.RaceCount, 1) << "only the first race record is whole";
+    EXPECT_EQ(store.EntryCount, 6);
+    EXPECT_EQ(store.EntryJockey.at(1), "");
+    EXPECT_FALSE(store.EntryTrainer.valueAt(1).empty());
+    EXPECT_EQ(store.PastTime.at(1, 1), "");
+
+    CardTables none = openCardTables(folder / "no such folder");
+    EXPECT_EQ(loadCardStore(none).EntryCount, 0);
+}
