@@ -4,6 +4,10 @@
 
 namespace tallowmere {
 
+std::vector<std::string> trackMasterFileList() {
+    return {std::begin(trackMasterFileNames), std::end(trackMasterFileNames)};
+}
+
 std::filesystem::path defaultDataRoot() {
     const char* home = std::getenv("HOME");
     const std::filesystem::path base = (home && *home) ? home : ".";

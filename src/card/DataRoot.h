@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tallowmere {
 
@@ -26,6 +28,13 @@ inline constexpr std::string_view cardFolderNames[] = {"TrackMaster ExE Files",
                                                        "Programs",
                                                        "Entries",
                                                        "Results"};
+
+// The TrackMaster files of a card that start-up shows and New/Recall hides.
+inline constexpr std::string_view trackMasterFileNames[] = {
+    "INF_TXTR.DAT", "PP_MARK.DBF", "TRACKS.FIL", "RACEDR.DBF", "THRTDR.DBF", "THRSDR.DBF",
+    "THRRDR.DBF",   "THRMDR.DBF",  "THRJDR.DBF", "THRDDR.DBF", "THR2DR.DBF"};
+
+std::vector<std::string> trackMasterFileList();
 
 // $HOME/A TallowmereTB PRO (the current folder stands in for a missing HOME).
 std::filesystem::path defaultDataRoot();

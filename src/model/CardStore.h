@@ -3,6 +3,7 @@
 #include "model/CheckedArray.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tallowmere {
@@ -64,5 +65,10 @@ struct CardStore {
     // The entry that runs under a program number in a race.
     CheckedArray2D<std::int16_t, 1, limits::programRaces, 1, limits::programNumbers> ProgramEntry;
 };
+
+// The number of entries of race r: up to the next race's first entry, or for
+// the last race of the card up to EntryCount. Nothing when a first entry it
+// needs lies beyond the store or the count leaves 16 bits.
+std::optional<int> entriesOfRace(const CardStore& store, int race);
 
 } // namespace tallowmere

@@ -27,6 +27,10 @@ template <typename T, int Low, int High> class CheckedArray {
     // The value, or T{} outside the bounds.
     T valueAt(int index) const { return contains(index) ? cells_[index - Low] : T{}; }
 
+    // The element itself for changing it in place, or nullptr outside the bounds.
+    T* find(int index) { return contains(index) ? &cells_[index - Low] : nullptr; }
+    const T* find(int index) const { return contains(index) ? &cells_[index - Low] : nullptr; }
+
     bool set(int index, T value) {
         if (!contains(index))
             return false;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/Form1.h"
+
+#include <filesystem>
+
+namespace tallowmere {
+
+// Start-up: lays out the window and its grids, shows the card's TrackMaster
+// files again and makes the data root's folders when they are missing.
+void Form_Load(Form1& form);
+
+// File > Close Race Card: clears the race on screen and saves the active card.
+void CRC_Click(Form1& form);
+// File > Exit: saves the active card and ends the program.
+void Exit_Program_Click(Form1& form);
+// File > New/Recall Race Card: hides the card's files, starts the card chooser
+// and ends the program without saving.
+void NewRC_Click(Form1& form);
+
+// Writes the record arrays to the active card's record file, whole or not at
+// all; a failure is told in a message. Nothing is written without an active
+// card or after a Test run.
+void saveRecordArrays(Form1& form);
+
+// Navigation > Main Screen: back from a report to the race card.
+void MainScreen_Click(Form1& form);
+
+void Test_Click(Form1& form);
+void About_Click(Form1& form);
+void Version_Click(Form1& form);
+void ArchivesEditor_Click(Form1& form);
+void Tracks_Click(Form1& form);
+void TM_Click(Form1& form);
+void DRF_Click(Form1& form);
+void TRC_Click(Form1& form);
+void PTR_Click(Form1& form);
+
+// The text viewer: every text view of the program opens its file through here.
+void showTextFile(Form1& form, const std::filesystem::path& file);
+
+} // namespace tallowmere

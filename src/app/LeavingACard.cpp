@@ -1,0 +1,76 @@
+#include "app/AppCommands.h"
+#include "card/DataRoot.h"
+#include "card/RecordFile.h"
+#include "model/RaceBoxes.h"
+
+#include <system_error>
+
+namespace tallowmere {
+namespace {
+
+constexpr const char* companionProgram = "tallowmere-cards";
+
+void tellSaveFailed(Form1& form, const std::filesystem::path& file, const std::string& reason) {
+    form.platform.showMessage(
+        {"Tallowmere TB", "The race card could not be saved to " + file.string() + ": " + reason,
+         MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+// A saved file that did not fit the card is kept beside the new one.
+bool keepOldFileAsBackup(Form1& form, const std::filesystem::path& file) {
+    std::error_code error;
+    if (std::filesystem::exists(file, error))
+        std::filesystem::rename(file, file.string() + ".bak", error);
+    if (error) {
+        tellSaveFailed(form, file, error.message());
+        return false;
+    }
+    form.KeepRecordFileAsBackup = false;
+    return true;
+}
+
+} // namespace
+
+void saveRecordArrays(Form1& form) {
+    if (form.ActiveCardFile.empty() || form.TestRun)
+        return;
+    const std::filesystem::path file =
+        DataRoot{form.DataRoot}.raceCardsFolder() / form.ActiveCardFile;
+    if (form.KeepRecordFileAsBackup && !keepOldFileAsBackup(form, file))
+        return;
+    if (const auto reason = saveRecordFile(file, form.Records, form.Card.RaceCount))
+        tellSaveFailed(form, file, *reason);
+}
+
+void CRC_Click(Form1& form) {
+    form.menus.Exit_Program.enabled = true;
+    Clear_Frame4(form);
+    for (int i = 1; i <= 8; ++i)
+        form.setText39(i, "");
+    for (int i = 0; i <= 9; ++i)
+        form.Text57.find(i)->text.clear();
+    form.Label7.caption.clear();
+    form.menus.NewRC.enabled = true;
+    form.Command1.enabled = false;
+    if (form.ActiveCardFile.empty())
+        return;
+    saveRecordArrays(form);
+    form.ActiveCardFile.clear();
+    form.MSFlexGrid1.clear();
+    form.MSFlexGrid2.clear();
+}
+
+void Exit_Program_Click(Form1& form) {
+    saveRecordArrays(form);
+    form.platform.endProgram();
+}
+
+void NewRC_Click(Form1& form) {
+    form.menus.NewRC.enabled = false;
+    form.platform.setFilesHidden(DataRoot{form.DataRoot}.trackMasterFolder(), trackMasterFileList(),
+                                 true);
+    form.platform.startProgram(form.ProgramFolder / companionProgram, {});
+    form.platform.endProgram();
+}
+
+} // namespace tallowmere

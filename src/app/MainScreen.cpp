@@ -1,0 +1,42 @@
+#include "app/AppCommands.h"
+#include "text/Numbers.h"
+
+namespace tallowmere {
+namespace {
+
+void showRaceCardControls(Form1& form) {
+    if (const auto race = text::strictWhole(form.Label8.caption))
+        form.CurrentRace = *race;
+    if (const auto entries = entriesOfRace(form.Card, form.CurrentRace))
+        for (int k = 1; k <= *entries; ++k)
+            if (Button* scratch = form.Command3.find(k))
+                scratch->visible = true;
+    for (int i = 1; i <= 8; ++i)
+        form.setText39Visible(i, true);
+}
+
+void showRaceCardMenus(Menus& menus) {
+    for (MenuItemOf item :
+         {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results, &Menus::TRC,
+          &Menus::NewRC, &Menus::File, &Menus::Tools, &Menus::Help, &Menus::Navigation})
+        (menus.*item).visible = true;
+}
+
+} // namespace
+
+void MainScreen_Click(Form1& form) {
+    form.Frame6.visible = true;
+    form.Window.width = 17400;
+    form.menus.Print2.visible = false;
+    form.menus.Print1.visible = false;
+    form.Frame5.visible = false;
+    showRaceCardControls(form);
+    form.MSFlexGrid2.visible = false;
+    form.Frame4.visible = true;
+    showRaceCardMenus(form.menus);
+    form.Frame3.visible = true;
+    form.MSFlexGrid3.visible = false;
+    form.Window.caption = mainWindowCaption;
+}
+
+} // namespace tallowmere

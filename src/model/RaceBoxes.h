@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/Form1.h"
+
+namespace tallowmere {
+
+// Stores the shown race's boxes into the record arrays at row CurrentRace: the
+// tote board Text57(1..9) and the caption of Label17 into CardPayoffs columns
+// 1 to 10, the selection and result boxes Text39(1..8) into CardPicks 1 to 8.
+void GetTextBoxData(Form1& form);
+
+// Puts the race header labels back to their resting captions.
+void Clear_Frame4(Form1& form);
+
+} // namespace tallowmere

@@ -1,0 +1,171 @@
+#include "cli/BatchRun.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using tallowmere::cli::runBatch;
+using tallowmere::testing::readFile;
+using tallowmere::testing::TempFolder;
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+const std::string usage =
+    "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
+    "commands: start, state, grid 1|2|3, test, close, exit, new-recall, main-screen,\n"
+    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
+
+// Runs against a fresh data root; "ROOT" in the output stands for its path.
+struct BatchTest : ::testing::Test {
+    TempFolder root;
+
+    Outcome run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--data-root", root.path().string()});
+        return runRaw(arguments);
+    }
+
+    Outcome runRaw(const std::vector<std::string>& arguments) {
+        std::ostringstream out, err;
+        const int status = runBatch(arguments, out, err, "/opt/tm");
+        return {status, withRootNamed(out.str()), withRootNamed(err.str())};
+    }
+
+    std::string withRootNamed(std::string text) const {
+        const std::string path = root.path().string();
+        for (auto at = text.find(path); at != std::string::npos; at = text.find(path, at))
+            text.replace(at, path.size(), "ROOT");
+        return text;
+    }
+
+    void copySampleCard() {
+        const auto samples = std::filesystem::path(TALLOWMERE_SAMPLES);
+        std::filesystem::create_directories(root / "TrackMaster ExE Files");
+        for (const auto& table : std::filesystem::directory_iterator(samples / "card"))
+            std::filesystem::copy_file(table.path(),
+                                       root / "TrackMaster ExE Files" / table.path().filename());
+    }
+};
+
+} // namespace
+
+TEST_F(BatchTest, UsageErrorsRunNothing) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "no command given"},
+        {{"frobnicate"}, "unknown command frobnicate"},
+        {{"version", "race", "1"}, "unknown command race"},
+        {{"version", "grid"}, "grid: missing or bad argument"},
+        {{"version", "grid", "4"}, "grid: missing or bad argument 4"},
+        {{"link", "tm"}, "link: missing or bad argument tm"},
+        {{"edit", "notes"}, "edit: missing or bad argument notes"},
+        {{"version", "exit", "version"}, "version after the program has ended"},
+        {{"new-recall", "state"}, "state after the program has ended"},
+        {{"--bogus", "version"}, "bad option --bogus"},
+    };
+    for (const auto& [arguments, problem] : cases) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err, "tallowmere-cli: " + problem + "\n" + usage);
+    }
+    EXPECT_EQ(runRaw({"--data-root"}).err, "tallowmere-cli: bad option --data-root\n" + usage);
+}
+
+TEST_F(BatchTest, MenusAndLinksPrintWhatTheyWouldOpen) {
+    const Outcome outcome = run({"about", "version", "link", "TM", "link", "DRF", "link", "TRC",
+                                 "link", "PTR", "edit", "archives", "edit", "tracks", "test"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out,
+              "MESSAGE Tallowmere TB: Tallowmere Thoroughbred PRO\\nHandicapping software for "
+              "Thoroughbred racing. Past performance is no guarantee of future results.\n"
+              "MESSAGE Tallowmere TB: Tallowmere Thoroughbred PRO v2.0\n"
+              "OPEN https://www.trackmaster.com/\n"
+              "OPEN https://www.drf.com/\n"
+              "OPEN https://www.equibase.com/\n"
+              "OPEN https://www.tallowmere.example/revisions\n"
+              "VIEW ROOT/TBA.ini\n"
+              "VIEW ROOT/TrackEditor.ini\n");
+}
+
+TEST_F(BatchTest, TheWorkingFolderCanBeNamed) {
+    TempFolder work;
+    const Outcome outcome = run({"--work-dir", work.path().string(), "edit", "tracks"});
+    EXPECT_EQ(outcome.out, "VIEW " + work.path().string() + "/TrackEditor.ini\n");
+}
+
+TEST_F(BatchTest, RefusesAClickTheWindowWouldRefuseAndStopsThere) {
+    Outcome outcome = run({"start", "start", "version"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.err, "tallowmere-cli: start refused: Command1 is disabled\n");
+
+    outcome = run({"main-screen"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              "tallowmere-cli: main-screen refused: menu item MainScreen is hidden or disabled\n");
+
+    outcome = run({"version", "start", "exit"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "MESSAGE Tallowmere TB: Tallowmere Thoroughbred PRO v2.0\n");
+    EXPECT_EQ(outcome.err,
+              "tallowmere-cli: exit refused: menu item Exit_Program is hidden or disabled\n");
+
+    outcome = run({"start", "new-recall"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              "tallowmere-cli: new-recall refused: menu item NewRC is hidden or disabled\n");
+
+    EXPECT_EQ(run({"start", "close", "exit"}).status, 0) << "Close enables Exit again";
+}
+
+TEST_F(BatchTest, NewRecallStartsTheCardChooserAndHidesTheCardsFiles) {
+    const Outcome outcome = run({"--no", "new-recall"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "RUN /opt/tm/tallowmere-cards\n");
+    EXPECT_NE(readFile(root / "TrackMaster ExE Files" / ".hidden").find("RACEDR.DBF\n"),
+              std::string::npos);
+}
+
+TEST_F(BatchTest, AFreshWindowsGridAndState) {
+    const Outcome outcome = run({"grid", "1", "state"});
+    EXPECT_EQ(outcome.status, 0);
+    std::string expected =
+        "\tDate\tTrack\tCd\tD&S\tT1\tT2\tT3\tFin\tNWR\tClass\tCR\tSF\tPP\tGB\tL1\tL2\tLS\tFIN\t\tWt"
+        "\tJockey\tOdds\tPR\n" +
+        std::string(23, '\t') + "\n" +
+        "Label1=Track\nLabel2=Purse\nLabel3(0)=Conditions\nLabel3(1)=Conditions\n"
+        "Label4(0)=Track Name\nLabel4(1)=\nLabel4(2)=\nLabel4(3)=\nLabel5=Date\nLabel6=Wagering\n"
+        "Label8=RN\nLabel10=Time\nLabel13=f\nLabel15=CR\nLabel17=Scr\n";
+    for (int i = 1; i <= 8; ++i)
+        expected += "Text39(" + std::to_string(i) + ")=\n";
+    for (int i = 0; i <= 9; ++i)
+        expected += "Text57(" + std::to_string(i) + ")=\n";
+    expected += "Command1=Start\n";
+    for (int i = 1; i <= 20; ++i)
+        expected += "Command3(" + std::to_string(i) + ")=\n";
+    EXPECT_EQ(outcome.out, expected);
+}
+
+TEST_F(BatchTest, StartOnTheSampleCardShowsRaceOne) {
+    copySampleCard();
+    const Outcome outcome = run({"start", "state", "grid", "1"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out, readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "cli" /
+                                    "sample-start-state-grid1.txt"));
+}
+
+TEST_F(BatchTest, CloseAfterStartSavesNothingWhileTheCardHasNoFileName) {
+    copySampleCard();
+    const Outcome outcome = run({"start", "close", "state"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(root / "Race Cards"));
+    EXPECT_NE(outcome.out.find("Label1=Track\n"), std::string::npos);
+}
