@@ -5,6 +5,7 @@
 #include "cli/BatchPlatform.h"
 #include "cli/WindowPrinting.h"
 #include "rating/HandicappingRun.h"
+#include "selection/KeyEntries.h"
 
 #include <functional>
 #include <optional>
@@ -18,6 +19,7 @@ using Args = std::vector<std::string>;
 constexpr std::string_view usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, state, grid 1|2|3, test, close, exit, new-recall, main-screen,\n"
+    "          key-entries,\n"
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
 
 struct CommandSpec {
@@ -97,6 +99,7 @@ const std::vector<CommandSpec>& commands() {
               : page == "TRC" ? TRC_Click
                               : PTR_Click)(form);
          }},
+        {"key-entries", {}, needsMenuItem(&Menus::Pick3), click<Pick3_Click>},
         {"about", {}, needsMenuItem(&Menus::About), click<About_Click>},
         {"version", {}, needsMenuItem(&Menus::Version), click<Version_Click>},
     };

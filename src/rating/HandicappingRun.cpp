@@ -1,8 +1,20 @@
 #include "rating/HandicappingRun.h"
 
+#include "card/CardFileNames.h"
 #include "card/CardLoad.h"
 #include "card/DataRoot.h"
+#include "card/RecordFile.h"
+#include "model/MakerLines.h"
+#include "rating/PaceRating.h"
+#include "rating/RaceOneGrid.h"
+#include "rating/TrackParameters.h"
+#include "rating/WorkoutRating.h"
+#include "selection/TopFour.h"
 #include "text/Numbers.h"
+#include "text/TextFiles.h"
+#include "text/Texts.h"
+
+#include <fstream>
 
 namespace tallowmere {
 namespace {
@@ -34,6 +46,49 @@ void frameRaceOne(Form1& form) {
         form.MSFlexGrid1.setRows(*rows);
 }
 
+// A rating that is no number, or above 100, counts as 0.0.
+std::string storedPastRating(const std::string& rating) {
+    const auto value = text::strictNumber(rating);
+    return !value || *value > 100 ? "0.0" : rating;
+}
+
+void rateEntry(Form1& form, int e, int race, int& gridRow) {
+    CardStore& card = form.Card;
+    gridRow += 2;
+    writeEntryTitle(form.MSFlexGrid1, card, e, gridRow);
+    if (const auto program = text::wholeNumber(text::numberOf(card.EntryProgram.valueAt(e))))
+        card.ProgramEntry.set(race, *program, static_cast<std::int16_t>(e));
+    form.Label5.caption = card.RaceDate.valueAt(1);
+    for (int k = 1; k <= 5; ++k) {
+        const std::string rating = storedPastRating(LastQuarterCalc(form, e, k, race));
+        card.PaceRatings.set(e, k, text::rightAligned(rating, 5));
+        writePastRaceRow(form.MSFlexGrid1, card, e, k, gridRow, rating);
+        ++gridRow;
+        if (k == 5)
+            WorkOut(form, e, k, gridRow);
+    }
+}
+
+void rateEveryEntry(Form1& form) {
+    int gridRow = 1;
+    int race = 1;
+    form.CurrentRace = 1;
+    if (GridCell* header = form.MSFlexGrid1.cell(1, 0)) {
+        header->text = raceOneHeader(form.Card);
+        header->bold = true;
+        header->fontSize = 10;
+    }
+    for (int e = 1; e <= form.Card.EntryCount; ++e) {
+        // A next race whose first entry is beyond the store counts as begun.
+        const auto nextFirst = form.Card.RaceFirstEntry.at(race + 1);
+        if (!nextFirst || e == *nextFirst) {
+            ++gridRow;
+            ++race;
+        }
+        rateEntry(form, e, race, gridRow);
+    }
+}
+
 void showRaceButtons(Form1& form) {
     form.Command1.caption = "Race: ";
     form.Command1.enabled = false;
@@ -62,6 +117,104 @@ void showRaceOneHeader(Form1& form) {
     form.Label1.caption = card.RaceTrack.valueAt(1);
 }
 
+// Names the card's files from race 1's track (right-aligned in five, in place)
+// and date; a name that would leave its folder is refused and no file of the
+// card is written.
+void nameCardFiles(Form1& form) {
+    CardStore& card = form.Card;
+    card.RaceTrack.set(1, text::rightAligned(card.RaceTrack.valueAt(1), 5));
+    const std::string track = card.RaceTrack.valueAt(1);
+    const std::string date = card.RaceDate.valueAt(1);
+    for (const std::string& part : {track, date})
+        if (leavesItsFolder(part)) {
+            form.platform.showMessage(
+                {"Tallowmere TB",
+                 "This race card's track code or date cannot be used in a file name: " +
+                     text::trimmed(part),
+                 MessageButtons::Ok, MessageIcon::Exclamation});
+            form.ActiveCardFile.clear();
+            form.KeySelectionsFile.clear();
+            return;
+        }
+    form.ActiveCardFile = activeCardFileName(track, date);
+    form.KeySelectionsFile = cardFileWithExtension(form.ActiveCardFile, "pms2");
+}
+
+// The track's name from TrackEditor.ini into Label4(0); reading a line trims
+// race 1's track code in place.
+void showTrackName(Form1& form) {
+    const auto lines = text::readLines(form.WorkFolder / "TrackEditor.ini");
+    if (!lines || lines->empty())
+        return;
+    const std::string code = text::trimmed(form.Card.RaceTrack.valueAt(1));
+    form.Card.RaceTrack.set(1, code);
+    for (const auto& line : *lines)
+        if (trackCodeOf(line) == code) {
+            form.Label4.find(0)->caption = trackNameOf(line);
+            return;
+        }
+}
+
+std::filesystem::path keySelectionsPath(const Form1& form) {
+    return DataRoot{form.DataRoot}.keySelectionsFolder() / form.KeySelectionsFile;
+}
+
+// Creates (or empties) the key-selections file, finds the track's name, and
+// writes the file's six head lines.
+void writeKeySelectionsHead(Form1& form) {
+    std::ofstream file;
+    if (!form.KeySelectionsFile.empty())
+        file.open(keySelectionsPath(form), std::ios::binary | std::ios::trunc);
+    showTrackName(form);
+    if (!file.is_open())
+        return;
+    file << "Tallowmere Thoroughbred\r\n"
+         << maker::makerLine << "\r\n"
+         << form.Card.RaceTrack.valueAt(1) << " " << form.Label4.valueAt(0).caption << "\r\n"
+         << form.Card.RaceDate.valueAt(1) << "\r\n\r\nKEY SELECTIONS\r\n";
+}
+
+void pickEveryRace(Form1& form) {
+    const CardStore& card = form.Card;
+    for (int r = 1; r <= card.RaceCount; ++r) {
+        form.FirstEntry = static_cast<std::int16_t>(r == 1 ? 1 : form.LastEntry + 1);
+        if (r == card.RaceCount)
+            form.LastEntry = card.EntryCount;
+        else if (const auto nextFirst = card.RaceFirstEntry.at(r + 1))
+            form.LastEntry = static_cast<std::int16_t>(*nextFirst - 1);
+        form.CurrentRace = static_cast<std::int16_t>(r);
+        TOP_FOUR(form);
+    }
+    form.CurrentRace = static_cast<std::int16_t>(card.RaceCount + 1);
+}
+
+void restoreSavedCard(Form1& form) {
+    if (form.ActiveCardFile.empty())
+        return;
+    const std::filesystem::path file =
+        DataRoot{form.DataRoot}.raceCardsFolder() / form.ActiveCardFile;
+    RecordFileLoad load = loadRecordFile(file, form.Records, form.Card.RaceCount);
+    if (load.status == RecordFileStatus::Loaded)
+        form.Records = std::move(load.arrays);
+    if (load.status == RecordFileStatus::DoesNotMatch) {
+        form.KeepRecordFileAsBackup = true;
+        form.platform.showMessage({"Tallowmere TB",
+                                   "The saved race card " + file.string() +
+                                       " does not match this card and was not loaded. It will be "
+                                       "kept as " +
+                                       file.string() + ".bak.",
+                                   MessageButtons::Ok, MessageIcon::Exclamation});
+    }
+}
+
+void showRaceOneRecord(Form1& form) {
+    for (int k = 1; k <= 8; ++k)
+        form.setText39(k, form.Records.CardPicks.valueAt(1, k));
+    for (int k = 1; k <= 9; ++k)
+        form.Text57.find(k)->text = form.Records.CardPayoffs.valueAt(1, k);
+    form.Label17.caption = form.Records.CardPayoffs.valueAt(1, 10);
+}
+
 } // namespace
 
 void Command1_Click(Form1& form) {
@@ -69,8 +222,21 @@ void Command1_Click(Form1& form) {
     form.MSFlexGrid1.height = 6060;
     loadCard(form);
     frameRaceOne(form);
+    rateEveryEntry(form);
     showRaceButtons(form);
     showRaceOneHeader(form);
+
+    nameCardFiles(form);
+    writeKeySelectionsHead(form);
+    pickEveryRace(form);
+    for (int k = 1; k <= 4; ++k)
+        form.setText39(k, form.Records.CardPicks.valueAt(1, k));
+    if (form.menus.Test.checked) {
+        form.TestRun = true;
+        return;
+    }
+    restoreSavedCard(form);
+    showRaceOneRecord(form);
 }
 
 } // namespace tallowmere

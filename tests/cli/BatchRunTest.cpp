@@ -20,6 +20,7 @@ struct Outcome {
 const std::string usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, state, grid 1|2|3, test, close, exit, new-recall, main-screen,\n"
+    "          key-entries,\n"
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
@@ -50,6 +51,7 @@ struct BatchTest : ::testing::Test {
         for (const auto& table : std::filesystem::directory_iterator(samples / "card"))
             std::filesystem::copy_file(table.path(),
                                        root / "TrackMaster ExE Files" / table.path().filename());
+        std::filesystem::copy_file(samples / "TrackEditor.ini", root / "TrackEditor.ini");
     }
 };
 
@@ -162,10 +164,20 @@ TEST_F(BatchTest, StartOnTheSampleCardShowsRaceOne) {
                                     "sample-start-state-grid1.txt"));
 }
 
-TEST_F(BatchTest, CloseAfterStartSavesNothingWhileTheCardHasNoFileName) {
+TEST_F(BatchTest, CloseAfterStartSavesTheSampleCard) {
     copySampleCard();
-    const Outcome outcome = run({"start", "close", "state"});
+    const Outcome outcome = run({"start", "key-entries", "close", "state"});
     EXPECT_EQ(outcome.status, 0);
-    EXPECT_TRUE(std::filesystem::is_empty(root / "Race Cards"));
+    EXPECT_EQ(outcome.out.substr(0, outcome.out.find('\n')),
+              "VIEW ROOT/Selections2/   CT_20261205.pms2");
+    const std::string saved = readFile(root / "Race Cards" / "   CT_20261205.pmd");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 9 * 18);
+    EXPECT_EQ(saved.substr(0, 10), "\"1\"\r\n\"2\"\r\n");
     EXPECT_NE(outcome.out.find("Label1=Track\n"), std::string::npos);
+}
+
+TEST_F(BatchTest, KeyEntriesWithoutACardShowNothing) {
+    const Outcome outcome = run({"key-entries"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "");
 }
