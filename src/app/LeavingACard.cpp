@@ -29,6 +29,12 @@ bool keepOldFileAsBackup(Form1& form, const std::filesystem::path& file) {
     return true;
 }
 
+// What the user typed into the race on screen is kept, as when a race is left.
+void keepTypedBoxes(Form1& form) {
+    if (!form.ActiveCardFile.empty())
+        storeShownRaceBoxes(form);
+}
+
 } // namespace
 
 void saveRecordArrays(Form1& form) {
@@ -44,6 +50,7 @@ void saveRecordArrays(Form1& form) {
 
 void CRC_Click(Form1& form) {
     form.menus.Exit_Program.enabled = true;
+    keepTypedBoxes(form);
     Clear_Frame4(form);
     for (int i = 1; i <= 8; ++i)
         form.setText39(i, "");
@@ -61,6 +68,7 @@ void CRC_Click(Form1& form) {
 }
 
 void Exit_Program_Click(Form1& form) {
+    keepTypedBoxes(form);
     saveRecordArrays(form);
     form.platform.endProgram();
 }

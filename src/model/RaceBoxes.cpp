@@ -1,5 +1,7 @@
 #include "model/RaceBoxes.h"
 
+#include "text/Numbers.h"
+
 namespace tallowmere {
 
 void GetTextBoxData(Form1& form) {
@@ -9,6 +11,14 @@ void GetTextBoxData(Form1& form) {
     form.Records.CardPayoffs.set(race, 10, form.Label17.caption);
     for (int column = 1; column <= 8; ++column)
         form.Records.CardPicks.set(race, column, form.Text39(column).text);
+}
+
+void storeShownRaceBoxes(Form1& form) {
+    const auto shown = text::strictWhole(form.Label8.caption);
+    if (!shown)
+        return;
+    form.CurrentRace = *shown;
+    GetTextBoxData(form);
 }
 
 void Clear_Frame4(Form1& form) {

@@ -9,6 +9,10 @@ namespace tallowmere {
 // 1 to 10, the selection and result boxes Text39(1..8) into CardPicks 1 to 8.
 void GetTextBoxData(Form1& form);
 
+// Stores the boxes of the race on screen (the race Label8 names), which then
+// becomes CurrentRace. Nothing while no race is shown.
+void storeShownRaceBoxes(Form1& form);
+
 // Puts the race header labels back to their resting captions.
 void Clear_Frame4(Form1& form);
 

@@ -16,10 +16,13 @@ void writeStyled(Grid& grid, int row, const std::string& text, bool bold, int fo
 
 } // namespace
 
+std::string distanceUnit(const CardStore& store) {
+    const auto furlongs = text::strictNumber(store.RaceDistance.valueAt(1));
+    return furlongs && *furlongs >= 2 ? "f" : "Mi";
+}
+
 std::string raceOneHeader(const CardStore& store) {
-    const std::string distance = store.RaceDistance.valueAt(1);
-    const auto furlongs = text::strictNumber(distance);
-    return "RACE: 1" + std::string(10, ' ') + distance + (furlongs && *furlongs >= 2 ? "f" : "Mi");
+    return "RACE: 1" + std::string(10, ' ') + store.RaceDistance.valueAt(1) + distanceUnit(store);
 }
 
 void writeEntryTitle(Grid& grid, const CardStore& store, int entry, int titleRow) {
@@ -46,39 +49,42 @@ void writeEntryTitle(Grid& grid, const CardStore& store, int entry, int titleRow
     grid.setText(titleRow + 5, 0, "Workout: ");
 }
 
+std::optional<std::array<std::string, 22>> pastRaceCells(const CardStore& store, int entry,
+                                                         int past) {
+    if (!PastTexts::contains(entry, past))
+        return std::nullopt;
+    const auto at = [&](const PastTexts& texts) { return texts.valueAt(entry, past); };
+    return std::array<std::string, 22>{at(store.PastDate),
+                                       at(store.PastTrackRace),
+                                       at(store.PastTrackCond),
+                                       at(store.PastDistSurf),
+                                       at(store.PastCall1),
+                                       at(store.PastCall2),
+                                       at(store.PastCall3),
+                                       at(store.PastTime),
+                                       at(store.PastNonWinR),
+                                       at(store.PastClass),
+                                       std::to_string(store.PastClassRating.valueAt(entry, past)),
+                                       at(store.PastSpeedFig),
+                                       at(store.PastPost),
+                                       at(store.PastGateBreak),
+                                       at(store.PastLen1),
+                                       at(store.PastLen2),
+                                       at(store.PastStretchLen),
+                                       at(store.PastFinBeaten),
+                                       at(store.PastJockeyNo),
+                                       std::to_string(store.PastWeight.valueAt(entry, past)),
+                                       at(store.PastJockey),
+                                       text::formatText(at(store.PastOdds), "##.00") +
+                                           at(store.PastFavMark)};
+}
+
 void writePastRaceRow(Grid& grid, const CardStore& store, int entry, int past, int row,
                       const std::string& rating) {
-    if (!PastTexts::contains(entry, past)) {
-        grid.setText(row, 23, text::ratingFormat(rating));
-        return;
-    }
-    const auto at = [&](const PastTexts& texts) { return texts.valueAt(entry, past); };
-    const std::string cells[] = {at(store.PastDate),
-                                 at(store.PastTrackRace),
-                                 at(store.PastTrackCond),
-                                 at(store.PastDistSurf),
-                                 at(store.PastCall1),
-                                 at(store.PastCall2),
-                                 at(store.PastCall3),
-                                 at(store.PastTime),
-                                 at(store.PastNonWinR),
-                                 at(store.PastClass),
-                                 std::to_string(store.PastClassRating.valueAt(entry, past)),
-                                 at(store.PastSpeedFig),
-                                 at(store.PastPost),
-                                 at(store.PastGateBreak),
-                                 at(store.PastLen1),
-                                 at(store.PastLen2),
-                                 at(store.PastStretchLen),
-                                 at(store.PastFinBeaten),
-                                 at(store.PastJockeyNo),
-                                 std::to_string(store.PastWeight.valueAt(entry, past)),
-                                 at(store.PastJockey),
-                                 text::formatText(at(store.PastOdds), "##.00") +
-                                     at(store.PastFavMark),
-                                 text::ratingFormat(rating)};
-    for (int column = 1; column <= 23; ++column)
-        grid.setText(row, column, cells[column - 1]);
+    if (const auto cells = pastRaceCells(store, entry, past))
+        for (int column = 1; column <= 22; ++column)
+            grid.setText(row, column, (*cells)[column - 1]);
+    grid.setText(row, 23, text::ratingFormat(rating));
 }
 
 } // namespace tallowmere

@@ -74,13 +74,13 @@ Picks pickFour(const CardStore& store, int first, int last) {
     return picks;
 }
 
-std::string selectionLine(const CardStore& store, const Pick& pick) {
+std::string selectionLine(const CardStore& store, const Pick& pick, const std::string& gap) {
     const int e = pick.entry;
     return text::rightAligned(store.EntryProgram.valueAt(e), 4) +
            text::rightAligned(text::textOf(store.EntryPost.valueAt(e)), 4) +
            text::rightAligned(text::trimmed(store.EntryMorningLine.valueAt(e)), 6) +
            text::rightAligned(store.EntryName.valueAt(e), 30) +
-           text::rightAligned(store.EntryJockey.valueAt(e), 20) + "     " +
+           text::rightAligned(store.EntryJockey.valueAt(e), 20) + gap +
            store.PaceRatings.valueAt(e, pick.slot);
 }
 
@@ -102,6 +102,28 @@ std::string keySelectionsLine(int race, const std::string& keys) {
     return "RACE" + text::rightAligned(std::to_string(race), 3) + " :       " + keys;
 }
 
+void storePicks(Form1& form, int race, const Picks& picks, const std::string& gap) {
+    for (int k = 1; k <= 4; ++k) {
+        const auto& pick = picks[k - 1];
+        form.Records.CardPicks.set(race, k, programOf(form.Card, pick));
+        form.Selections.SelectionLines.set(race, k,
+                                           pick ? selectionLine(form.Card, *pick, gap) : "");
+        if (pick)
+            form.Card.EntryMorningLine.set(
+                pick->entry, text::trimmed(form.Card.EntryMorningLine.valueAt(pick->entry)));
+    }
+}
+
+void showPicks(Form1& form, int race, const Picks& picks) {
+    for (int k = 1; k <= 4; ++k) {
+        const auto shown = form.Records.CardPicks.at(race, k);
+        if (!shown)
+            continue;
+        const bool sameAsBefore = shown == form.Records.CardPicks.at(race, k - 1);
+        form.setText39(k, !picks[k - 1] || sameAsBefore ? " - " : *shown);
+    }
+}
+
 void TOP_FOUR(Form1& form) {
     const int race = form.CurrentRace;
     for (const auto& [entry, rating] : bestPaceRatings(form.Card, form.FirstEntry, form.LastEntry))
@@ -121,14 +143,7 @@ void TOP_FOUR(Form1& form) {
     if (!form.KeySelectionsFile.empty())
         appendLine(DataRoot{form.DataRoot}.keySelectionsFolder() / form.KeySelectionsFile,
                    keySelectionsLine(race, keys));
-
-    for (int k = 1; k <= 4; ++k) {
-        const auto shown = form.Records.CardPicks.at(race, k);
-        if (!shown)
-            continue;
-        const bool sameAsBefore = shown == form.Records.CardPicks.at(race, k - 1);
-        form.setText39(k, !picks[k - 1] || sameAsBefore ? " - " : *shown);
-    }
+    showPicks(form, race, picks);
 }
 
 } // namespace tallowmere

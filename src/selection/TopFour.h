@@ -30,8 +30,10 @@ std::vector<std::pair<int, std::string>> bestPaceRatings(const CardStore& store,
 Picks pickFour(const CardStore& store, int first, int last);
 
 // A pick's selection line: program (4), post (4), trimmed morning line (6),
-// name (30), jockey (20), five blanks and the winning rating as stored.
-std::string selectionLine(const CardStore& store, const Pick& pick);
+// name (30), jockey (20), `gap` (five blanks after a handicapping run, none
+// after a scratch) and the winning rating as stored.
+std::string selectionLine(const CardStore& store, const Pick& pick,
+                          const std::string& gap = "     ");
 
 // The top pick, then each later pick close enough to the one before it (under
 // 5 points for the second, at most 0.5 for the third and the fourth).
@@ -40,6 +42,15 @@ std::string keySelections(const CardStore& store, const Picks& picks);
 // The key-selections file's line of a race: "RACE", the race right-aligned in
 // three, " :", seven blanks and the key selections.
 std::string keySelectionsLine(int race, const std::string& keys);
+
+// Stores the picks of race `race`: program numbers in CardPicks columns 1 to 4
+// (empty for a missing pick), selection lines, and each pick's morning line
+// trimmed in place.
+void storePicks(Form1& form, int race, const Picks& picks, const std::string& gap);
+
+// Shows the picks in Text39(1..4): " - " for a missing pick or a program
+// number repeated from the pick before.
+void showPicks(Form1& form, int race, const Picks& picks);
 
 // Ranks the race CurrentRace (entries FirstEntry to LastEntry): stores the best
 // ratings, the picks' program numbers in CardPicks, the selection lines and the

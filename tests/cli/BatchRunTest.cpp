@@ -19,8 +19,8 @@ struct Outcome {
 
 const std::string usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
-    "commands: start, state, grid 1|2|3, test, close, exit, new-recall, main-screen,\n"
-    "          key-entries,\n"
+    "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
+    "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
@@ -61,11 +61,16 @@ TEST_F(BatchTest, UsageErrorsRunNothing) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no command given"},
         {{"frobnicate"}, "unknown command frobnicate"},
-        {{"version", "race", "1"}, "unknown command race"},
-        {{"version", "grid"}, "grid: missing or bad argument"},
-        {{"version", "grid", "4"}, "grid: missing or bad argument 4"},
-        {{"link", "tm"}, "link: missing or bad argument tm"},
-        {{"edit", "notes"}, "edit: missing or bad argument notes"},
+        {{"version", "summary"}, "unknown command summary"},
+        {{"version", "grid"}, "grid: missing argument"},
+        {{"version", "grid", "4"}, "grid: bad argument 4"},
+        {{"link", "tm"}, "link: bad argument tm"},
+        {{"edit", "notes"}, "edit: bad argument notes"},
+        {{"race", "21"}, "race: bad argument 21"},
+        {{"scratch", "0"}, "scratch: bad argument 0"},
+        {{"type", "Text39", "9", "x"}, "type: bad argument Text39 9 x"},
+        {{"type", "Text57", "0"}, "type: missing argument"},
+        {{"type", "Label8", "1", "x"}, "type: bad argument Label8 1 x"},
         {{"version", "exit", "version"}, "version after the program has ended"},
         {{"new-recall", "state"}, "state after the program has ended"},
         {{"--bogus", "version"}, "bad option --bogus"},
@@ -180,4 +185,40 @@ TEST_F(BatchTest, KeyEntriesWithoutACardShowNothing) {
     const Outcome outcome = run({"key-entries"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "");
+}
+
+TEST_F(BatchTest, RacesTypedBoxesAndAScratchOnTheSampleCard) {
+    copySampleCard();
+    const Outcome outcome =
+        run({"start", "race", "3", "type", "Text39", "5", "4", "type", "Text57", "1", "12.40",
+             "next", "prev", "scratch", "2", "state", "grid", "1"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out, readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "cli" /
+                                    "sample-race-type-scratch.txt"));
+}
+
+TEST_F(BatchTest, ADeclinedScratchChangesNothing) {
+    copySampleCard();
+    const Outcome declined = run({"--no", "start", "scratch", "1", "grid", "1"});
+    const Outcome untouched = run({"start", "grid", "1"});
+    EXPECT_EQ(declined.out, "MESSAGE Scratch Entry: Are you sure you want to Scratch 1  Distant "
+                            "Sonnet ?    \n" +
+                                untouched.out);
+}
+
+TEST_F(BatchTest, RaceAndScratchButtonsOfNoCardAreRefused) {
+    Outcome outcome = run({"race", "1"});
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err, "tallowmere-cli: race refused: Command2(1) is hidden\n");
+    outcome = run({"scratch", "1"});
+    EXPECT_EQ(outcome.err, "tallowmere-cli: scratch refused: Command3(1) is hidden\n");
+    EXPECT_EQ(run({"prev", "next", "state"}).out, run({"state"}).out)
+        << "< and > with no card change nothing";
+
+    copySampleCard();
+    outcome = run({"start", "race", "10"});
+    EXPECT_EQ(outcome.err, "tallowmere-cli: race refused: Command2(10) is hidden\n");
+    outcome = run({"start", "scratch", "9"});
+    EXPECT_EQ(outcome.err, "tallowmere-cli: scratch refused: Command3(9) is hidden\n");
 }

@@ -1,0 +1,174 @@
+#include "cli/BatchCommands.h"
+
+#include "app/AppCommands.h"
+#include "cli/WindowPrinting.h"
+#include "display/RaceDisplay.h"
+#include "rating/HandicappingRun.h"
+#include "selection/KeyEntries.h"
+#include "selection/Scratches.h"
+
+#include <algorithm>
+
+namespace tallowmere::cli {
+
+const std::string_view batchUsage =
+    "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
+    "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
+    "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
+    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
+
+namespace {
+
+using Refusal = std::optional<std::string>;
+using ArgumentCheck = std::function<bool(const Args&)>;
+
+std::optional<int> numberIn(const std::string& text, int low, int high) {
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int value = std::stoi(text);
+    return value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
+}
+
+bool noArguments(const Args&) {
+    return true;
+}
+
+ArgumentCheck oneOf(std::vector<std::string> choices) {
+    return [choices](const Args& args) {
+        return std::find(choices.begin(), choices.end(), args[0]) != choices.end();
+    };
+}
+
+ArgumentCheck numberFrom(int low, int high) {
+    return [low, high](const Args& args) { return numberIn(args[0], low, high).has_value(); };
+}
+
+bool typedBox(const Args& args) {
+    return (args[0] == "Text39" && numberIn(args[1], 1, 8)) ||
+           (args[0] == "Text57" && numberIn(args[1], 0, 9));
+}
+
+Refusal always(const Form1&, const Args&) {
+    return std::nullopt;
+}
+
+Refusal needsButton(const Button* button, const std::string& name, bool frameShown = true) {
+    if (!button || !button->visible || !frameShown)
+        return name + " is hidden";
+    if (!button->enabled)
+        return name + " is disabled";
+    return std::nullopt;
+}
+
+Refusal needsMenuItem(const Form1& form, MenuItemOf item) {
+    if (canClick(form.menus, item))
+        return std::nullopt;
+    return "menu item " + (form.menus.*item).name + " is hidden or disabled";
+}
+
+template <MenuItemOf item> Refusal needsItem(const Form1& form, const Args&) {
+    return needsMenuItem(form, item);
+}
+
+template <void (*command)(Form1&)> void click(Form1& form, const Args&, std::ostream&) {
+    command(form);
+}
+
+MenuItemOf linkItem(const std::string& page) {
+    if (page == "TM")
+        return &Menus::TM;
+    if (page == "DRF")
+        return &Menus::DRF;
+    return page == "TRC" ? &Menus::TRC : &Menus::PTR;
+}
+
+void openLink(Form1& form, const Args& args, std::ostream&) {
+    const std::string& page = args[0];
+    (page == "TM"    ? TM_Click
+     : page == "DRF" ? DRF_Click
+     : page == "TRC" ? TRC_Click
+                     : PTR_Click)(form);
+}
+
+void typeInto(Form1& form, const Args& args, std::ostream&) {
+    const int index = std::stoi(args[1]);
+    if (args[0] == "Text39")
+        form.setText39(index, args[2]);
+    else
+        form.Text57.find(index)->text = args[2];
+}
+
+const std::vector<BatchCommand>& batchCommands() {
+    static const std::vector<BatchCommand> table = {
+        {"start", 0, noArguments,
+         [](const Form1& form, const Args&) { return needsButton(&form.Command1, "Command1"); },
+         click<Command1_Click>},
+        {"race", 1, numberFrom(1, 20),
+         [](const Form1& form, const Args& args) {
+             return needsButton(form.Command2.find(std::stoi(args[0])),
+                                "Command2(" + args[0] + ")");
+         },
+         [](Form1& form, const Args& args, std::ostream&) {
+             Command2_Click(form, std::stoi(args[0]));
+         }},
+        {"prev", 0, noArguments,
+         [](const Form1& form, const Args&) { return needsButton(&form.Command5, "Command5"); },
+         click<Command5_Click>},
+        {"next", 0, noArguments,
+         [](const Form1& form, const Args&) { return needsButton(&form.Command6, "Command6"); },
+         click<Command6_Click>},
+        {"scratch", 1, numberFrom(1, 20),
+         [](const Form1& form, const Args& args) {
+             return needsButton(form.Command3.find(std::stoi(args[0])), "Command3(" + args[0] + ")",
+                                form.Frame6.visible);
+         },
+         [](Form1& form, const Args& args, std::ostream&) {
+             Command3_Click(form, std::stoi(args[0]));
+         }},
+        {"type", 3, typedBox,
+         [](const Form1& form, const Args& args) -> Refusal {
+             if (args[0] == "Text39" && !form.Text39(std::stoi(args[1])).visible)
+                 return "Text39(" + args[1] + ") is hidden";
+             return std::nullopt;
+         },
+         typeInto},
+        {"state", 0, noArguments, always,
+         [](Form1& form, const Args&, std::ostream& out) { printState(form, out); }},
+        {"grid", 1, oneOf({"1", "2", "3"}), always,
+         [](Form1& form, const Args& args, std::ostream& out) {
+             printGrid(*gridNumber(form, std::stoi(args[0])), out);
+         }},
+        {"test", 0, noArguments, needsItem<&Menus::Test>, click<Test_Click>},
+        {"close", 0, noArguments, needsItem<&Menus::CRC>, click<CRC_Click>},
+        {"exit", 0, noArguments, needsItem<&Menus::Exit_Program>, click<Exit_Program_Click>, true},
+        {"new-recall", 0, noArguments, needsItem<&Menus::NewRC>, click<NewRC_Click>, true},
+        {"main-screen", 0, noArguments, needsItem<&Menus::MainScreen>, click<MainScreen_Click>},
+        {"key-entries", 0, noArguments, needsItem<&Menus::Pick3>, click<Pick3_Click>},
+        {"edit", 1, oneOf({"archives", "tracks"}),
+         [](const Form1& form, const Args& args) {
+             return needsMenuItem(form,
+                                  args[0] == "archives" ? &Menus::ArchivesEditor : &Menus::Tracks);
+         },
+         [](Form1& form, const Args& args, std::ostream&) {
+             (args[0] == "archives" ? ArchivesEditor_Click : Tracks_Click)(form);
+         }},
+        {"link", 1, oneOf({"TM", "DRF", "TRC", "PTR"}),
+         [](const Form1& form, const Args& args) { return needsMenuItem(form, linkItem(args[0])); },
+         openLink},
+        {"about", 0, noArguments, needsItem<&Menus::About>, click<About_Click>},
+        {"version", 0, noArguments, needsItem<&Menus::Version>, click<Version_Click>},
+    };
+    return table;
+}
+
+} // namespace
+
+const BatchCommand* findBatchCommand(std::string_view name) {
+    for (const auto& command : batchCommands())
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace tallowmere::cli

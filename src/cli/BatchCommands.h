@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/Form1.h"
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallowmere::cli {
+
+using Args = std::vector<std::string>;
+
+// One command of the batch front end: its arguments, the control its click
+// needs (the reason the window would refuse it now) and what it does.
+struct BatchCommand {
+    std::string_view name;
+    int arity;
+    std::function<bool(const Args&)> argumentsValid;
+    std::function<std::optional<std::string>(const Form1&, const Args&)> refusal;
+    std::function<void(Form1&, const Args&, std::ostream&)> run;
+    bool endsTheProgram = false;
+};
+
+const BatchCommand* findBatchCommand(std::string_view name);
+
+extern const std::string_view batchUsage;
+
+} // namespace tallowmere::cli

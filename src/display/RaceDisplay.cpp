@@ -1,0 +1,147 @@
+#include "display/RaceDisplay.h"
+
+#include "model/GridLayouts.h"
+#include "model/RaceBoxes.h"
+#include "rating/RaceOneGrid.h"
+#include "text/Numbers.h"
+
+#include <algorithm>
+
+namespace tallowmere {
+namespace {
+
+void showPicksAndResults(Form1& form, int race) {
+    for (int k = 1; k <= 4; ++k)
+        form.setText39(k, "");
+    for (int k = 1; k <= 8; ++k)
+        form.setText39(k, form.Records.CardPicks.valueAt(race, k));
+}
+
+void colourRaceButtons(Form1& form, int race) {
+    for (int r = 1; r <= form.Card.RaceCount; ++r)
+        if (Button* button = form.Command2.find(r))
+            button->backColor = lightGrey;
+    if (Button* shown = form.Command2.find(race))
+        shown->backColor = red;
+}
+
+void showRaceHeader(Form1& form, int race) {
+    const CardStore& card = form.Card;
+    form.Label5.caption = card.RaceDate.valueAt(race);
+    form.Label2.caption = "$ " + card.RacePurse.valueAt(race);
+    form.Label3.find(0)->caption =
+        card.RaceConditions.valueAt(race, 1) + " " + card.RaceConditions.valueAt(race, 2);
+    form.Label3.find(1)->caption =
+        card.RaceConditions.valueAt(race, 3) + " " + card.RaceConditions.valueAt(race, 4);
+    form.Label6.caption = card.RaceWagering.valueAt(race);
+    form.Label10.caption = card.RacePostTime.valueAt(race);
+    form.Label13.caption = card.RaceDistance.valueAt(race) + "f " + card.RaceSurface.valueAt(race);
+    form.Label15.caption = text::textOf(card.RaceClass.valueAt(race));
+    form.Label1.caption = card.RaceTrack.valueAt(race);
+}
+
+// A past race without a date leaves its whole row blank; otherwise the row
+// shows the rating as stored.
+void showPastRaces(Grid& grid, const CardStore& store, int entry, int titleRow) {
+    for (int past = 1; past <= 5; ++past) {
+        if (store.PastDate.valueAt(entry, past).empty())
+            continue;
+        const auto cells = pastRaceCells(store, entry, past);
+        const int row = titleRow + past - 1;
+        for (int column = 1; column <= 22; ++column)
+            grid.setText(row, column, (*cells)[column - 1]);
+        grid.setText(row, 23, store.PaceRatings.valueAt(entry, past));
+    }
+}
+
+void showEntry(Form1& form, int race, int entry, int number, int titleRow) {
+    CardStore& card = form.Card;
+    if (Button* scratch = form.Command3.find(number)) {
+        if (const auto program = card.EntryProgram.at(entry))
+            scratch->caption = *program;
+        scratch->visible = true;
+    }
+    writeEntryTitle(form.MSFlexGrid1, card, entry, titleRow);
+    if (const auto program = card.EntryProgram.at(entry))
+        if (const auto p = text::wholeNumber(text::numberOf(*program)))
+            card.ProgramEntry.set(race, *p, static_cast<std::int16_t>(entry));
+    showPastRaces(form.MSFlexGrid1, card, entry, titleRow);
+    if (const auto workout = card.EntryLastWork.at(entry)) {
+        form.MSFlexGrid1.setText(titleRow + 5, 1, *workout);
+        form.MSFlexGrid1.setText(titleRow + 5, 23, card.PaceRatings.valueAt(entry, 6));
+    }
+}
+
+void showEntries(Form1& form, int race) {
+    Grid& grid = form.MSFlexGrid1;
+    grid.clear();
+    layOutPastPerformanceGrid(grid);
+    if (GridCell* header = grid.cell(1, 0)) {
+        header->text = raceHeader(form.Card, race);
+        header->bold = true;
+        header->fontSize = 11;
+    }
+    for (int k = 1; k <= 20; ++k)
+        form.Command3.find(k)->visible = false;
+    const auto first = form.Card.RaceFirstEntry.at(race);
+    const auto count = entriesOfRace(form.Card, race);
+    if (!first || !count)
+        return;
+    if (const auto rows = text::wholeNumber(8.0 * *count + 10); rows && *rows >= 0)
+        grid.setRows(*rows);
+    for (int k = 1; k <= *count; ++k)
+        showEntry(form, race, *first + k - 1, k, 3 + 7 * (k - 1));
+}
+
+void showToteBoard(Form1& form, int race) {
+    form.Text57.find(0)->text = "Race: " + std::to_string(race);
+    for (int k = 1; k <= 9; ++k)
+        form.Text57.find(k)->text = form.Records.CardPayoffs.valueAt(race, k);
+    form.Label17.caption = form.Records.CardPayoffs.valueAt(race, 10);
+}
+
+// Stores the boxes of the race shown (named by Label8) and moves to the race
+// `next` gives for it. Nothing happens while no race is shown.
+template <typename NextRace> void leaveShownRace(Form1& form, NextRace next) {
+    if (!text::strictWhole(form.Label8.caption) || form.Card.RaceCount < 1)
+        return;
+    storeShownRaceBoxes(form);
+    const int race = next(form.CurrentRace);
+    form.CurrentRace = static_cast<std::int16_t>(race);
+    form.Label8.caption = std::to_string(race);
+    showRace(form, race);
+}
+
+} // namespace
+
+std::string raceHeader(const CardStore& store, int race) {
+    return "RACE: " + std::to_string(race) + std::string(9, ' ') +
+           store.RaceDistance.valueAt(race) + distanceUnit(store);
+}
+
+void showRace(Form1& form, int race) {
+    if (race < 1 || race > 20)
+        return;
+    showPicksAndResults(form, race);
+    colourRaceButtons(form, race);
+    showRaceHeader(form, race);
+    showEntries(form, race);
+    showToteBoard(form, race);
+}
+
+void Command2_Click(Form1& form, int Index) {
+    if (Index < 1 || Index > 20)
+        return;
+    leaveShownRace(form, [Index](int) { return Index; });
+}
+
+void Command5_Click(Form1& form) {
+    leaveShownRace(form, [](int shown) { return std::max(shown - 1, 1); });
+}
+
+void Command6_Click(Form1& form) {
+    const int last = form.Card.RaceCount;
+    leaveShownRace(form, [last](int shown) { return std::min(shown + 1, last); });
+}
+
+} // namespace tallowmere
