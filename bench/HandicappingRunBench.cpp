@@ -1,14 +1,10 @@
 // Start on the largest card the store holds: 20 races of 20 entries with 20
 // past races each, from its tables on disk to the key-selections file.
-#include "SampleTracks.h"
-#include "SyntheticCard.h"
+#include "LargestCard.h"
 #include "app/AppCommands.h"
-#include "card/DataRoot.h"
 #include "rating/HandicappingRun.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <fstream>
 
 namespace {
 
@@ -27,21 +23,8 @@ class SilentPlatform : public tallowmere::Platform {
     void endProgram() override {}
 };
 
-std::filesystem::path writeLargestCard() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
-    const std::filesystem::path root = ::mkdtemp(pattern.data());
-    tallowmere::cardgen::CardRequest request;
-    request.shape = {20, 20, 20};
-    tallowmere::cardgen::writeCardTables(tallowmere::cardgen::makeCard(request),
-                                         tallowmere::DataRoot{root}.trackMasterFolder());
-    std::ofstream(root / "TrackEditor.ini", std::ios::binary)
-        << tallowmere::cardgen::trackEditorIni(tallowmere::cardgen::sampleTracks());
-    return root;
-}
-
 void startOnTheLargestCard(benchmark::State& state) {
-    const std::filesystem::path root = writeLargestCard();
+    const std::filesystem::path root = makeLargestCardRoot();
     SilentPlatform platform;
     for (auto _ : state) {
         tallowmere::Form1 form(platform);

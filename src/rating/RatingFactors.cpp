@@ -12,23 +12,32 @@ std::optional<std::string> ratingPlus(const std::string& rating, double amount) 
     return text::textOf(*value + amount);
 }
 
+namespace {
+
+// Adds each amount that applies, in order; the first that cannot be added
+// ends the factor.
+std::string withAmounts(std::string rating, std::initializer_list<std::pair<bool, double>> steps) {
+    for (const auto& [applies, amount] : steps) {
+        if (!applies)
+            continue;
+        auto adjusted = ratingPlus(rating, amount);
+        if (!adjusted)
+            break;
+        rating = std::move(*adjusted);
+    }
+    return rating;
+}
+
+} // namespace
+
 std::string PostPosition(const CardStore& store, int entry, int race, std::string rating) {
     const auto post = store.EntryPost.at(entry);
     const auto distance = store.RaceDistance.at(race);
     if (!post || !distance)
         return rating;
     const double today = text::numberOf(*distance);
-    const double amounts[] = {*post > 8 && today < 8 ? *post * 0.05 : 0.0,
-                              *post > 10 && today < 8 ? *post * 0.2 : 0.0};
-    for (double amount : amounts) {
-        if (amount == 0.0)
-            continue;
-        auto adjusted = ratingPlus(rating, amount);
-        if (!adjusted)
-            return rating;
-        rating = std::move(*adjusted);
-    }
-    return rating;
+    return withAmounts(std::move(rating), {{*post > 8 && today < 8, *post * 0.05},
+                                           {*post > 10 && today < 8, *post * 0.2}});
 }
 
 std::string TV(const CardStore& store, int entry, int past, std::string rating) {
@@ -39,19 +48,10 @@ std::string TV(const CardStore& store, int entry, int past, std::string rating) 
         return rating;
     const double furlongs = text::numberOf(*distSurf);
     const bool offTrack = *condition == "MY" || *condition == "SY";
-    const bool turf = *surface == "T";
     const bool otherSurface = *surface == "E" || *surface == "I" || *surface == "C";
-    const std::pair<bool, double> steps[] = {
-        {offTrack, furlongs * 0.1}, {turf, furlongs * 0.3}, {otherSurface, furlongs * 0.5}};
-    for (const auto& [applies, amount] : steps) {
-        if (!applies)
-            continue;
-        auto adjusted = ratingPlus(rating, amount);
-        if (!adjusted)
-            return rating;
-        rating = std::move(*adjusted);
-    }
-    return rating;
+    return withAmounts(std::move(rating), {{offTrack, furlongs * 0.1},
+                                           {*surface == "T", furlongs * 0.3},
+                                           {otherSurface, furlongs * 0.5}});
 }
 
 std::string WPS(const CardStore& store, int entry, int past, int race, std::string rating) {
@@ -75,9 +75,7 @@ std::string WPS(const CardStore& store, int entry, int past, int race, std::stri
         credit = 0.6;
     else if (position == 3)
         credit = 0.2;
-    if (credit == 0)
-        return rating;
-    return ratingPlus(rating, -credit).value_or(rating);
+    return withAmounts(std::move(rating), {{credit != 0, -credit}});
 }
 
 } // namespace tallowmere

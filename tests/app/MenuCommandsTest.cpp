@@ -94,38 +94,3 @@ TEST(TestMark, TogglesItsCheck) {
     Test_Click(window.form);
     EXPECT_FALSE(window.form.menus.Test.checked);
 }
-
-TEST(HelpBoxes, AboutAndVersion) {
-    TestWindow window;
-    About_Click(window.form);
-    Version_Click(window.form);
-    ASSERT_EQ(window.platform.messages.size(), 2u);
-    const Message& about = window.platform.messages[0];
-    EXPECT_EQ(about.title, "Tallowmere TB");
-    EXPECT_EQ(about.text,
-              "Tallowmere Thoroughbred PRO\nHandicapping software for Thoroughbred racing. "
-              "Past performance is no guarantee of future results.");
-    EXPECT_EQ(about.icon, MessageIcon::Information);
-    EXPECT_EQ(about.buttons, MessageButtons::Ok);
-    const Message& version = window.platform.messages[1];
-    EXPECT_EQ(version.text, "Tallowmere Thoroughbred PRO v2.0");
-    EXPECT_EQ(version.icon, MessageIcon::None);
-}
-
-TEST(ViewerAndLinks, OpenTheWorkingFolderFilesAndTheFourPages) {
-    TestWindow window;
-    window.platform.calls.clear();
-    ArchivesEditor_Click(window.form);
-    Tracks_Click(window.form);
-    TM_Click(window.form);
-    DRF_Click(window.form);
-    TRC_Click(window.form);
-    PTR_Click(window.form);
-    const std::string root = window.folder.path().string();
-    ASSERT_EQ(window.platform.calls.size(), 6u);
-    EXPECT_EQ(window.platform.calls[0], "view " + root + "/TBA.ini");
-    EXPECT_EQ(window.platform.calls[1], "view " + root + "/TrackEditor.ini");
-    for (int i = 2; i < 6; ++i)
-        EXPECT_EQ(window.platform.calls[i].rfind("open https://", 0), 0u)
-            << window.platform.calls[i];
-}

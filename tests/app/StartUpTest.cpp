@@ -27,30 +27,6 @@ TEST(StartUp, ShowsTheTrackMasterFilesAgainAndKeepsOtherHiddenNames) {
     EXPECT_FALSE(std::filesystem::exists(tables / ".hidden"));
 }
 
-TEST(StartUp, LaysOutTheWindow) {
-    TestWindow window;
-    const Form1& form = window.form;
-    EXPECT_EQ(form.Frame6.top, 9900);
-    EXPECT_EQ(form.Frame6.left, 1550);
-    EXPECT_EQ(form.Label18.top, 10100);
-    EXPECT_FALSE(form.menus.MainScreen.visible);
-    EXPECT_FALSE(form.menus.Print2.visible);
-    EXPECT_TRUE(form.menus.Print1.visible);
-    EXPECT_EQ(form.Frame7.top, 8200);
-    EXPECT_EQ(form.Image2.top, 8500);
-    EXPECT_FALSE(form.Frame1.visible);
-    EXPECT_FALSE(form.Frame2.visible);
-    EXPECT_FALSE(form.Frame3.visible);
-    EXPECT_TRUE(form.Frame4.visible);
-    EXPECT_EQ(form.Text39(1).top, 8300);
-    EXPECT_EQ(form.Text39(4).top, 8300);
-    EXPECT_EQ(form.Text39(5).top, 9000);
-    EXPECT_EQ(form.Text39(8).top, 9000);
-    EXPECT_EQ(form.Label12.top, 8300);
-    EXPECT_EQ(form.Label16.top, 9000);
-    EXPECT_EQ(form.Window.width, 17400);
-}
-
 TEST(StartUp, SetsUpThePastPerformanceGrid) {
     TestWindow window;
     const Grid& grid = window.form.MSFlexGrid1;
