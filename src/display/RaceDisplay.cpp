@@ -140,7 +140,8 @@ void Command5_Click(Form1& form) {
 }
 
 void Command6_Click(Form1& form) {
-    const int last = form.Card.RaceCount;
+    // The race buttons stop at 20, and so does ">" on a longer card.
+    const int last = std::min<int>(form.Card.RaceCount, 20);
     leaveShownRace(form, [last](int shown) { return std::min(shown + 1, last); });
 }
 

@@ -8,7 +8,8 @@ void GetTextBoxData(Form1& form) {
     const int race = form.CurrentRace;
     for (int column = 1; column <= 9; ++column)
         form.Records.CardPayoffs.set(race, column, form.Text57.valueAt(column).text);
-    form.Records.CardPayoffs.set(race, 10, form.Label17.caption);
+    if (const auto label = form.Records.CardPayoffs.at(race, 10))
+        form.Label17.caption = *label;
     for (int column = 1; column <= 8; ++column)
         form.Records.CardPicks.set(race, column, form.Text39(column).text);
 }

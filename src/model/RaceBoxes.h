@@ -5,8 +5,9 @@
 namespace tallowmere {
 
 // Stores the shown race's boxes into the record arrays at row CurrentRace: the
-// tote board Text57(1..9) and the caption of Label17 into CardPayoffs columns
-// 1 to 10, the selection and result boxes Text39(1..8) into CardPicks 1 to 8.
+// tote board Text57(1..9) into CardPayoffs columns 1 to 9, the selection and
+// result boxes Text39(1..8) into CardPicks 1 to 8; and refreshes the caption
+// of Label17 from CardPayoffs column 10, which no box edits.
 void GetTextBoxData(Form1& form);
 
 // Stores the boxes of the race on screen (the race Label8 names), which then

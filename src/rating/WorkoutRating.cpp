@@ -31,7 +31,8 @@ std::string workoutRating(const CardStore& store, int entry, int past, int race,
     const std::string workout = store.EntryLastWork.valueAt(entry);
     const double furlongs = text::numberOf(text::firstChars(workout, 2));
     double seconds = secondsOf(text::numberOf(workoutTimeText(workout, furlongs)));
-    const double today = sprintValueOf(trackFile, text::trimmed(store.RaceTrack.valueAt(race)));
+    const auto todaysTrack = store.RaceTrack.at(race);
+    const double today = todaysTrack ? sprintValueOf(trackFile, text::trimmed(*todaysTrack)) : 0.0;
     double compared = sprintValueOf(
         trackFile, text::trimmed(text::firstChars(store.PastTrackRace.valueAt(entry, past), 3)));
     if (compared <= 0)

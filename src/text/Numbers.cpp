@@ -1,9 +1,10 @@
 #include "text/Numbers.h"
 
-#include <cctype>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 
 namespace tallowmere::text {
 namespace {
@@ -45,10 +46,11 @@ std::size_t numberPrefixLength(std::string_view text) {
     return i;
 }
 
-double parsePrefix(const std::string& number) {
-    // strtod reads the same shape; the C locale's point is "." here because the
-    // program never calls setlocale.
-    return std::strtod(number.c_str(), nullptr);
+// The value of text shaped as a number; "." is the point whatever locale the
+// desktop has set.
+double parsePrefix(std::string_view number) {
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
+    return ::strtod_l(std::string(number).c_str(), nullptr, cLocale);
 }
 
 } // namespace
@@ -62,7 +64,7 @@ double numberOf(std::string_view text) {
     const std::size_t length = numberPrefixLength(withoutBlanks);
     if (length == 0)
         return 0.0;
-    return parsePrefix(withoutBlanks.substr(0, length));
+    return parsePrefix(std::string_view(withoutBlanks).substr(0, length));
 }
 
 std::optional<double> strictNumber(std::string_view text) {
@@ -73,7 +75,7 @@ std::optional<double> strictNumber(std::string_view text) {
     const std::string_view core = text.substr(first, last - first + 1);
     if (numberPrefixLength(core) != core.size())
         return std::nullopt;
-    const double value = parsePrefix(std::string(core));
+    const double value = parsePrefix(core);
     if (!std::isfinite(value))
         return std::nullopt;
     return value;

@@ -93,7 +93,7 @@ TEST_F(RaceDisplayTest, ARaceLeftBehindKeepsItsTypedBoxesAndCloseSavesThem) {
     form.setText39(5, "3");
     form.setText39(6, "1");
     form.Text57.find(1)->text = "8.40";
-    form.Label17.caption = "Scr 2";
+    form.Records.CardPayoffs.set(1, 10, "Scr 2");
     Command6_Click(form);
     EXPECT_EQ(form.Label8.caption, "2");
     EXPECT_EQ(form.Text39(5).text, "");
@@ -122,6 +122,18 @@ TEST_F(RaceDisplayTest, PreviousAndNextStopAtTheEndsButStoreTheBoxes) {
     EXPECT_EQ(form.Records.CardPayoffs.at(3, 9), "1204.50");
     Command5_Click(form);
     EXPECT_EQ(form.Label8.caption, "2");
+}
+
+TEST(RaceDisplayEdges, NextStopsAtRaceTwentyOnALongerCard) {
+    TestWindow window;
+    Form1& form = window.form;
+    form.Card.RaceCount = 22;
+    form.Records.CardPicks.set(21, 1, "kept");
+    form.Label8.caption = "20";
+    Command6_Click(form);
+    EXPECT_EQ(form.Label8.caption, "20");
+    Command6_Click(form);
+    EXPECT_EQ(form.Records.CardPicks.at(21, 1), "kept");
 }
 
 TEST_F(BigFieldTest, ShowsScratchButtonsForTheFirstTwentyEntriesOnly) {

@@ -67,14 +67,16 @@ TEST(RaceBoxes, GetTextBoxDataStoresTheShownRace) {
         form.setText39(i, "p" + std::to_string(i));
     for (int i = 0; i <= 9; ++i)
         form.Text57.find(i)->text = "t" + std::to_string(i);
-    form.Label17.caption = "Scr 4";
+    form.Label17.caption = "Scr";
+    form.Records.CardPayoffs.set(3, 10, "Scr 4");
     GetTextBoxData(form);
     EXPECT_EQ(form.Records.CardPicks.at(3, 1), "p1");
     EXPECT_EQ(form.Records.CardPicks.at(3, 8), "p8");
     EXPECT_EQ(form.Records.CardPayoffs.at(3, 1), "t1");
     EXPECT_EQ(form.Records.CardPayoffs.at(3, 9), "t9");
-    EXPECT_EQ(form.Records.CardPayoffs.at(3, 10), "Scr 4");
     EXPECT_EQ(form.Records.CardPayoffs.at(3, 0), "") << "the race label box is not stored";
+    EXPECT_EQ(form.Records.CardPayoffs.at(3, 10), "Scr 4") << "no box writes the label's text";
+    EXPECT_EQ(form.Label17.caption, "Scr 4") << "the label is refreshed from it";
 
     form.CurrentRace = 21; // beyond the payoffs, within the picks
     GetTextBoxData(form);

@@ -61,6 +61,17 @@ TEST_F(WorkoutTest, TodaysTrackMissingAddsTheComparedValue) {
     EXPECT_EQ(rating("4 CD ft  30.00"), " 56.0"); // 48 s: 55 fps; + 1.0 for 2 furlongs shorter
 }
 
+TEST_F(WorkoutTest, ARaceBeyondTheTrackStoreHasNoTodaysTrack) {
+    // An empty code would match this blank-coded line; a race past 20 has no
+    // track code to look up at all, so T1 stays 0.
+    writeFile(ini, "     Blank code          50\r\nPST  Past                90\r\n");
+    store.RaceDistance.set(21, "6");
+    store.EntryLastWork.set(1, "4 CD ft  30.00");
+    EXPECT_EQ(workoutRating(store, 1, 5, 21, ini), " 56.0"); // 30 + 18 s: 55 fps
+    store.RaceDistance.set(20, "6");
+    EXPECT_EQ(workoutRating(store, 1, 5, 20, ini), " 42.0"); // 30 + 8 s: 69.47: 69; 41 + 1
+}
+
 TEST_F(WorkoutTest, DistanceDifferencesOfHalfAFurlongCount) {
     store.PastTrackRace.set(1, 5, "TOD1");
     store.RaceDistance.set(1, "6.5");
