@@ -179,3 +179,27 @@ TEST(FieldTexts, PaddingIsRemovedAsTheTypeSays) {
     EXPECT_EQ(fieldText('N', "      "), "");
     EXPECT_EQ(fieldText('D', "        "), "");
 }
+
+TEST(BrokenTables, DamagedBytesAnywhereNeverBreakTheReader) {
+    TempFolder folder;
+    const std::string original = readFile(foreign / "vfp_backlink.dbf");
+    std::uint32_t state = 12345;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::string damaged = original;
+        const int flips = 1 + static_cast<int>(next() % 8);
+        for (int i = 0; i < flips; ++i)
+            damaged[next() % damaged.size()] = static_cast<char>(next());
+        if (round % 3 == 0)
+            damaged.resize(next() % damaged.size());
+        writeFile(folder / "damaged.dbf", damaged);
+        TableView table = TableView::openFile(folder / "damaged.dbf");
+        EXPECT_LE(table.recordCount(), 3u);
+        for (table.moveFirst(); !table.atEnd(); table.moveNext())
+            for (const auto& name : table.fieldNames())
+                EXPECT_LE(table.field(name).size(), damaged.size());
+    }
+}
