@@ -2,19 +2,19 @@
 
 namespace tallowmere {
 
+std::optional<int> lastEntryOfRace(const CardStore& store, int race) {
+    if (race == store.RaceCount)
+        return store.EntryCount;
+    const auto nextFirst = store.RaceFirstEntry.at(race + 1);
+    return nextFirst ? std::optional<int>(*nextFirst - 1) : std::nullopt;
+}
+
 std::optional<int> entriesOfRace(const CardStore& store, int race) {
     const auto first = store.RaceFirstEntry.at(race);
-    if (!first)
+    const auto last = lastEntryOfRace(store, race);
+    if (!first || !last)
         return std::nullopt;
-    int count = 0;
-    if (race == store.RaceCount) {
-        count = store.EntryCount - *first + 1;
-    } else {
-        const auto next = store.RaceFirstEntry.at(race + 1);
-        if (!next)
-            return std::nullopt;
-        count = *next - *first;
-    }
+    const int count = *last - *first + 1;
     if (count < -32768 || count > 32767)
         return std::nullopt;
     return count;

@@ -71,4 +71,9 @@ struct CardStore {
 // needs lies beyond the store or the count leaves 16 bits.
 std::optional<int> entriesOfRace(const CardStore& store, int race);
 
+// The last entry of race r: the one before the next race's first entry, or
+// EntryCount for the card's last race. Nothing when the next race's first
+// entry lies beyond the store.
+std::optional<int> lastEntryOfRace(const CardStore& store, int race);
+
 } // namespace tallowmere

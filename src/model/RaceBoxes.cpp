@@ -22,6 +22,21 @@ void storeShownRaceBoxes(Form1& form) {
     GetTextBoxData(form);
 }
 
+void showRaceHeader(Form1& form, int race) {
+    const CardStore& card = form.Card;
+    form.Label5.caption = card.RaceDate.valueAt(race);
+    form.Label2.caption = "$ " + card.RacePurse.valueAt(race);
+    form.Label3.find(0)->caption =
+        card.RaceConditions.valueAt(race, 1) + " " + card.RaceConditions.valueAt(race, 2);
+    form.Label3.find(1)->caption =
+        card.RaceConditions.valueAt(race, 3) + " " + card.RaceConditions.valueAt(race, 4);
+    form.Label6.caption = card.RaceWagering.valueAt(race);
+    form.Label10.caption = card.RacePostTime.valueAt(race);
+    form.Label13.caption = card.RaceDistance.valueAt(race) + "f " + card.RaceSurface.valueAt(race);
+    form.Label15.caption = text::textOf(card.RaceClass.valueAt(race));
+    form.Label1.caption = card.RaceTrack.valueAt(race);
+}
+
 void Clear_Frame4(Form1& form) {
     form.Label1.caption = "Track";
     form.Label2.caption = "Purse";

@@ -14,6 +14,10 @@ void GetTextBoxData(Form1& form);
 // becomes CurrentRace. Nothing while no race is shown.
 void storeShownRaceBoxes(Form1& form);
 
+// The race header labels of race r: date, purse, conditions, wagering, post
+// time, distance and surface, class rating and track.
+void showRaceHeader(Form1& form, int race);
+
 // Puts the race header labels back to their resting captions.
 void Clear_Frame4(Form1& form);
 

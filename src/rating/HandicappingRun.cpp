@@ -5,6 +5,7 @@
 #include "card/DataRoot.h"
 #include "card/RecordFile.h"
 #include "model/MakerLines.h"
+#include "model/RaceBoxes.h"
 #include "rating/PaceRating.h"
 #include "rating/RaceOneGrid.h"
 #include "rating/TrackParameters.h"
@@ -101,22 +102,6 @@ void showRaceButtons(Form1& form) {
         first->backColor = red;
 }
 
-void showRaceOneHeader(Form1& form) {
-    const CardStore& card = form.Card;
-    form.Label5.caption = card.RaceDate.valueAt(1);
-    form.Label2.caption = "$ " + card.RacePurse.valueAt(1);
-    form.Label3.find(0)->caption =
-        card.RaceConditions.valueAt(1, 1) + " " + card.RaceConditions.valueAt(1, 2);
-    form.Label3.find(1)->caption =
-        card.RaceConditions.valueAt(1, 3) + " " + card.RaceConditions.valueAt(1, 4);
-    form.Label6.caption = card.RaceWagering.valueAt(1);
-    form.Label8.caption = "1";
-    form.Label10.caption = card.RacePostTime.valueAt(1);
-    form.Label13.caption = card.RaceDistance.valueAt(1) + "f " + card.RaceSurface.valueAt(1);
-    form.Label15.caption = text::textOf(card.RaceClass.valueAt(1));
-    form.Label1.caption = card.RaceTrack.valueAt(1);
-}
-
 // Names the card's files from race 1's track (right-aligned in five, in place)
 // and date; a name that would leave its folder is refused and no file of the
 // card is written.
@@ -178,10 +163,8 @@ void pickEveryRace(Form1& form) {
     const CardStore& card = form.Card;
     for (int r = 1; r <= card.RaceCount; ++r) {
         form.FirstEntry = static_cast<std::int16_t>(r == 1 ? 1 : form.LastEntry + 1);
-        if (r == card.RaceCount)
-            form.LastEntry = card.EntryCount;
-        else if (const auto nextFirst = card.RaceFirstEntry.at(r + 1))
-            form.LastEntry = static_cast<std::int16_t>(*nextFirst - 1);
+        if (const auto last = lastEntryOfRace(card, r))
+            form.LastEntry = static_cast<std::int16_t>(*last);
         form.CurrentRace = static_cast<std::int16_t>(r);
         TOP_FOUR(form);
     }
@@ -224,7 +207,8 @@ void Command1_Click(Form1& form) {
     frameRaceOne(form);
     rateEveryEntry(form);
     showRaceButtons(form);
-    showRaceOneHeader(form);
+    showRaceHeader(form, 1);
+    form.Label8.caption = "1";
 
     nameCardFiles(form);
     writeKeySelectionsHead(form);

@@ -6,14 +6,6 @@
 namespace tallowmere {
 namespace {
 
-// The last entry of race r: EntryCount for the card's last race.
-std::optional<int> lastEntryOf(const CardStore& card, int race) {
-    if (race == card.RaceCount)
-        return card.EntryCount;
-    const auto nextFirst = card.RaceFirstEntry.at(race + 1);
-    return nextFirst ? std::optional<int>(*nextFirst - 1) : std::nullopt;
-}
-
 bool confirmed(Form1& form, int entry) {
     const Message question{"Scratch Entry",
                            "Are you sure you want to Scratch " +
@@ -30,7 +22,7 @@ void Command3_Click(Form1& form, int Index) {
     if (!race || *race < 1 || *race > form.Card.RaceCount)
         return; // no race shown
     const auto first = form.Card.RaceFirstEntry.at(*race);
-    const auto last = lastEntryOf(form.Card, *race);
+    const auto last = lastEntryOfRace(form.Card, *race);
     if (!first || !last || Index < 1 || *first + Index - 1 > *last)
         return; // no such entry in the race
     const int entry = *first + Index - 1;
@@ -55,7 +47,7 @@ void TOP_FOUR_SCRATCH(Form1& form) {
     const int race = form.ScratchRace;
     form.CurrentRace = form.ScratchRace;
     form.FirstEntry = race == 1 ? 1 : form.Card.RaceFirstEntry.valueAt(race);
-    if (const auto last = lastEntryOf(form.Card, race))
+    if (const auto last = lastEntryOfRace(form.Card, race))
         form.LastEntry = static_cast<std::int16_t>(*last);
     const Picks picks = pickFour(form.Card, form.FirstEntry, form.LastEntry);
     storePicks(form, race, picks, "");
