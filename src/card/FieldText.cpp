@@ -48,11 +48,15 @@ std::string currencyText(std::int64_t tenThousandths) {
     return (negative && magnitude != 0 ? "-" : "") + text;
 }
 
-// A Julian day number as YYYYMMDD (proleptic Gregorian calendar).
+// A Julian day number as YYYYMMDD (proleptic Gregorian calendar). Only days of
+// the years 1 to 9999 have such a text; any other day, and 0 (no date), gives
+// empty text.
 std::string julianDayText(std::int32_t julianDay) {
-    if (julianDay <= 0)
+    constexpr std::int64_t firstDayOfYear1 = 1721426;   // 1 January 1
+    constexpr std::int64_t lastDayOfYear9999 = 5373484; // 31 December 9999
+    if (julianDay < firstDayOfYear1 || julianDay > lastDayOfYear9999)
         return {};
-    const std::int64_t a = julianDay + 32044;
+    const std::int64_t a = std::int64_t{julianDay} + 32044;
     const std::int64_t b = (4 * a + 3) / 146097;
     const std::int64_t c = a - 146097 * b / 4;
     const std::int64_t d = (4 * c + 3) / 1461;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace tallowmere;
 using tallowmere::testing::readFile;
@@ -163,12 +164,28 @@ TEST(FieldTexts, LogicalsAndBinaryNumbers) {
     };
     EXPECT_EQ(fieldText('I', bytesOf(std::int32_t{-42})), "-42");
     EXPECT_EQ(fieldText('B', bytesOf(72.45)), "72.45");
+    EXPECT_EQ(fieldText('I', bytesOf(std::numeric_limits<std::int32_t>::min())), "-2147483648");
     EXPECT_EQ(fieldText('Y', bytesOf(std::int64_t{125000})), "12.5");
     EXPECT_EQ(fieldText('Y', bytesOf(std::int64_t{-10000})), "-1");
-    // 2460435 is the Julian day of 4 May 2024.
-    EXPECT_EQ(fieldText('T', bytesOf(std::int32_t{2460435}) + bytesOf(std::int32_t{0})),
-              "20240504");
-    EXPECT_EQ(fieldText('T', std::string(8, '\0')), "");
+    EXPECT_EQ(fieldText('Y', bytesOf(std::numeric_limits<std::int64_t>::min())),
+              "-922337203685477.5808");
+
+    // A DateTime is a Julian day and the milliseconds of that day.
+    const struct {
+        std::int32_t day;
+        const char* text;
+    } dateTimes[] = {
+        {2460435, "20240504"},
+        {1721426, "00010101"},
+        {5373484, "99991231"},
+        {0, ""},
+        {1721425, ""},
+        {5373485, ""},
+        {std::numeric_limits<std::int32_t>::max(), ""},
+        {std::numeric_limits<std::int32_t>::min(), ""},
+    };
+    for (const auto& [day, text] : dateTimes)
+        EXPECT_EQ(fieldText('T', bytesOf(day) + bytesOf(std::int32_t{0})), text) << day;
     EXPECT_EQ(fieldText('I', "ab"), "") << "too short for its type";
 }
 
