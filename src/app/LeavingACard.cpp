@@ -3,8 +3,6 @@
 #include "card/RecordFile.h"
 #include "model/RaceBoxes.h"
 
-#include <system_error>
-
 namespace tallowmere {
 namespace {
 
@@ -16,13 +14,11 @@ void tellSaveFailed(Form1& form, const std::filesystem::path& file, const std::s
          MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
-// A saved file that did not fit the card is kept beside the new one.
+// A saved file that did not fit the card is kept beside the new one, under a
+// name no other file has.
 bool keepOldFileAsBackup(Form1& form, const std::filesystem::path& file) {
-    std::error_code error;
-    if (std::filesystem::exists(file, error))
-        std::filesystem::rename(file, file.string() + ".bak", error);
-    if (error) {
-        tellSaveFailed(form, file, error.message());
+    if (const auto reason = keepAsBackup(file)) {
+        tellSaveFailed(form, file, *reason);
         return false;
     }
     form.KeepRecordFileAsBackup = false;

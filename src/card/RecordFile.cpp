@@ -2,6 +2,7 @@
 
 #include "text/TextFiles.h"
 
+#include <system_error>
 #include <vector>
 
 namespace tallowmere {
@@ -84,6 +85,35 @@ RecordFileLoad loadRecordFile(const std::filesystem::path& file, RecordArrays ar
     if (!loaded)
         return {RecordFileStatus::DoesNotMatch, std::move(arrays)};
     return {RecordFileStatus::Loaded, std::move(*loaded)};
+}
+
+namespace {
+
+std::filesystem::path backupName(const std::filesystem::path& file, int number) {
+    return file.string() + ".bak" + (number == 1 ? std::string{} : std::to_string(number));
+}
+
+} // namespace
+
+std::filesystem::path firstFreeBackupName(const std::filesystem::path& file) {
+    int number = 1;
+    std::error_code error;
+    while (std::filesystem::symlink_status(backupName(file, number), error).type() !=
+               std::filesystem::file_type::not_found &&
+           !error)
+        ++number;
+    return backupName(file, number);
+}
+
+std::optional<std::string> keepAsBackup(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return error ? std::optional<std::string>(error.message()) : std::nullopt;
+    for (int number = 1;; ++number) {
+        error = text::renameWithoutReplacing(file, backupName(file, number));
+        if (error != std::errc::file_exists)
+            return error ? std::optional<std::string>(error.message()) : std::nullopt;
+    }
 }
 
 std::optional<std::string> saveRecordFile(const std::filesystem::path& file,

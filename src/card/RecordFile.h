@@ -34,4 +34,14 @@ RecordFileLoad loadRecordFile(const std::filesystem::path& file, RecordArrays ar
 [[nodiscard]] std::optional<std::string> saveRecordFile(const std::filesystem::path& file,
                                                         const RecordArrays& arrays, int raceCount);
 
+// A record file that does not fit its card is kept under a backup name before
+// the card is saved over it. An existing backup may hold results typed long
+// ago, so it is never replaced: the first of <file>.bak, <file>.bak2,
+// <file>.bak3, ... that no file has.
+std::filesystem::path firstFreeBackupName(const std::filesystem::path& file);
+
+// Moves the file to its first free backup name; the reason of a failure, or
+// nothing (also when there is no file to keep).
+[[nodiscard]] std::optional<std::string> keepAsBackup(const std::filesystem::path& file);
+
 } // namespace tallowmere

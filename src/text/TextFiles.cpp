@@ -1,5 +1,6 @@
 #include "text/TextFiles.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -69,12 +70,58 @@ bool writeAll(int fd, std::string_view content) {
     return true;
 }
 
+constexpr std::string_view temporarySuffix = "XXXXXX";
+
+std::string temporaryPrefix(const std::string& target) {
+    return "." + target + ".";
+}
+
+void removeLeftoverTemporaryFiles(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::string target = path.filename().string();
+    for (std::filesystem::directory_iterator it(path.parent_path(), error), end;
+         !error && it != end; it.increment(error))
+        if (isTemporaryFileOf(it->path().filename().string(), target) && it->is_regular_file(error))
+            std::filesystem::remove(it->path(), error);
+}
+
 } // namespace
+
+bool isTemporaryFileOf(const std::string& name, const std::string& target) {
+    const std::string prefix = temporaryPrefix(target);
+    if (name.size() != prefix.size() + temporarySuffix.size() || name.rfind(prefix, 0) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
+std::error_code renameWithoutReplacing(const std::filesystem::path& from,
+                                       const std::filesystem::path& to) {
+    const auto lastError = [] { return std::error_code(errno, std::generic_category()); };
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return {};
+    if (errno != EINVAL && errno != ENOSYS)
+        return lastError();
+    // A file system that cannot rename without replacing: a hard link never
+    // replaces either.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return lastError();
+    if (::unlink(from.c_str()) != 0) {
+        const std::error_code error = lastError();
+        ::unlink(to.c_str());
+        return error;
+    }
+    return {};
+}
 
 std::optional<std::string> replaceFile(const std::filesystem::path& path,
                                        std::string_view content) {
-    std::string temporary =
-        (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    removeLeftoverTemporaryFiles(path);
+    std::string temporary = (path.parent_path() / (temporaryPrefix(path.filename().string()) +
+                                                   std::string(temporarySuffix)))
+                                .string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return systemReason();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace tallowmere::text {
@@ -19,9 +20,19 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 
 // Replaces the file with `content` through a temporary file in the same
-// folder and a rename, so the old file stays whole when writing fails.
+// folder and a rename, so the old file stays whole when writing fails. The
+// temporary files that earlier replacements of this file left behind when
+// they were cut short (a power cut, a killed program) are removed first.
 // Returns the reason of a failure, nothing on success.
 [[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path,
                                                      std::string_view content);
+
+// Whether `name` is the temporary file a replacement of `target` writes.
+bool isTemporaryFileOf(const std::string& name, const std::string& target);
+
+// Moves `from` to `to` unless a file named `to` exists, which is never
+// replaced (std::errc::file_exists). Returns the error of a failure.
+[[nodiscard]] std::error_code renameWithoutReplacing(const std::filesystem::path& from,
+                                                     const std::filesystem::path& to);
 
 } // namespace tallowmere::text

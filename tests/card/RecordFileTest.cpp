@@ -2,7 +2,12 @@
 
 #include "support/TempFolder.h"
 
+#include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tallowmere;
 using tallowmere::testing::readFile;
@@ -156,4 +161,73 @@ TEST(RecordFileOnDisk, AFailedSaveSaysWhyAndKeepsTheOldFile) {
     std::filesystem::create_directory(folder / "card.pmd.dir");
     EXPECT_TRUE(saveRecordFile(folder / "card.pmd.dir", oneRace(), 1).has_value());
     EXPECT_EQ(readFile(file), "old");
+}
+
+namespace {
+
+// Saves in a child process that the kernel kills by a signal in the middle of
+// writing, so its temporary file is left behind as after a power cut.
+void saveKilledMidway(const std::filesystem::path& file, const RecordArrays& arrays) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        const rlimit smallFiles{16, 16}; // writing past it raises SIGXFSZ
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &smallFiles);
+        (void)saveRecordFile(file, arrays, 1);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& item : std::filesystem::directory_iterator(folder))
+        names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+TEST(RecordFileOnDisk, TheNextSaveRemovesTemporaryFilesOfKilledSaves) {
+    TempFolder folder;
+    const auto file = folder / "  SAR_20261205.pmd";
+    const RecordArrays arrays = oneRace();
+    ASSERT_FALSE(saveRecordFile(file, arrays, 1).has_value());
+    const std::vector<std::string> others = {".  SAR_20261205.pmd.notes",
+                                             ".  SAR_20261206.pmd.AbC123", "other.pmd"};
+    for (const auto& name : others)
+        writeFile(folder / name, "not a leftover of this card");
+    for (int kill = 0; kill < 5; ++kill)
+        saveKilledMidway(file, arrays);
+    ASSERT_GT(namesIn(folder.path()).size(), 1 + others.size()) << "a killed save leaves its file";
+    EXPECT_EQ(loadRecordFile(file, {}, 1).status, RecordFileStatus::Loaded)
+        << "the record file survived whole";
+
+    ASSERT_FALSE(saveRecordFile(file, arrays, 1).has_value());
+    std::vector<std::string> expected = others;
+    expected.push_back(file.filename().string());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(namesIn(folder.path()), expected);
+    EXPECT_EQ(readFile(file), recordFileText(arrays, 1));
+}
+
+TEST(RecordFileOnDisk, BackupsTakeTheFirstFreeNameAndNeverReplaceOne) {
+    TempFolder folder;
+    const auto file = folder / "  SAR_20261205.pmd";
+    EXPECT_EQ(firstFreeBackupName(file), file.string() + ".bak");
+    EXPECT_FALSE(keepAsBackup(file).has_value()) << "no file, nothing to keep";
+    for (const char* content : {"first", "second", "third"}) {
+        writeFile(file, content);
+        ASSERT_FALSE(keepAsBackup(file).has_value());
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(readFile(file.string() + ".bak"), "first");
+    EXPECT_EQ(readFile(file.string() + ".bak2"), "second");
+    EXPECT_EQ(readFile(file.string() + ".bak3"), "third");
+    EXPECT_EQ(firstFreeBackupName(file), file.string() + ".bak4");
 }
