@@ -40,9 +40,8 @@ void readEntryCount(TableView& entries, CardStore& store) {
 }
 
 void readRaces(TableView& races, CardStore& store) {
+    store.RaceCount = static_cast<std::int16_t>(raceCountOf(races));
     for (int r = 1; !races.atEnd(); ++r, races.moveNext()) {
-        if (const auto count = strictWhole(races.field("RACE")))
-            store.RaceCount = *count;
         store.RaceDistance.set(r, text::firstChars(races.field("DISTANCE"), 4));
         store.RaceSurface.set(r, races.field("SURFACE"));
         store.RacePurse.set(r, races.field("PURSE"));
@@ -154,6 +153,15 @@ void readPastPerformances(TableView& past, CardStore& store) {
 }
 
 } // namespace
+
+int raceCountOf(TableView& races) {
+    int count = 0;
+    for (races.moveFirst(); !races.atEnd(); races.moveNext())
+        if (const auto race = strictWhole(races.field("RACE")))
+            count = *race;
+    races.moveFirst();
+    return count;
+}
 
 CardStore loadCardStore(CardTables& tables, const CardLoadObserver& observer) {
     CardStore store;

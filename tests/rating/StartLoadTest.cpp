@@ -1,6 +1,7 @@
 #include "rating/HandicappingRun.h"
 #include "support/TestWindow.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tallowmere;
@@ -87,18 +88,65 @@ TEST(StartLoad, ASingleRaceRunsToTheLastEntryAndButtonsStopAtTwenty) {
     EXPECT_FALSE(form.Command2.valueAt(2).visible);
 }
 
-TEST(StartLoad, ACardWithoutTablesStartsEmpty) {
+TEST(StartLoad, TablesThatGiveNoRaceAreToldAndChangeNothing) {
+    const auto writeRaces = [](TestWindow& window, const std::vector<std::string>& raceValues) {
+        cardgen::CardRecords card = cardgen::makeCard(cardOf(2, 3));
+        card.races.resize(raceValues.size(), card.races[0]);
+        for (std::size_t r = 0; r < raceValues.size(); ++r)
+            card.races[r].values[0] = raceValues[r];
+        cardgen::writeCardTables(card, window.root().trackMasterFolder());
+    };
+    const std::filesystem::path racedr = "RACEDR.DBF";
+    const std::vector<std::pair<std::string, std::function<void(TestWindow&)>>> folders = {
+        {"no tables", [](TestWindow&) {}},
+        {"RACEDR missing",
+         [&](TestWindow& w) {
+             writeRaces(w, {"1", "2"});
+             std::filesystem::remove(w.root().trackMasterFolder() / racedr);
+         }},
+        {"RACEDR unreadable",
+         [&](TestWindow& w) {
+             writeRaces(w, {"1", "2"});
+             tallowmere::testing::writeFile(w.root().trackMasterFolder() / racedr, "not a table");
+         }},
+        {"RACEDR empty", [&](TestWindow& w) { writeRaces(w, {}); }},
+        {"RACE no number",
+         [&](TestWindow& w) {
+             writeRaces(w, {"x", "y"});
+         }},
+        {"RACE below 1",
+         [&](TestWindow& w) {
+             writeRaces(w, {"1", "0"});
+         }},
+    };
+    for (const auto& [what, makeFolder] : folders) {
+        TestWindow window;
+        makeFolder(window);
+        Form1& form = window.form;
+        Command1_Click(form);
+        ASSERT_EQ(window.platform.messages.size(), 1u) << what;
+        EXPECT_EQ(window.platform.messages[0].text,
+                  "No race could be read from the tables in TrackMaster ExE Files.");
+        EXPECT_TRUE(form.Command1.enabled) << what;
+        EXPECT_EQ(form.Command1.caption, "Start");
+        EXPECT_TRUE(form.menus.NewRC.enabled && form.menus.Exit_Program.enabled) << what;
+        EXPECT_EQ(form.MSFlexGrid1.rows(), 2);
+        EXPECT_TRUE(form.ActiveCardFile.empty()) << what;
+
+        CRC_Click(form);
+        EXPECT_TRUE(std::filesystem::is_empty(window.root().raceCardsFolder())) << what;
+        EXPECT_TRUE(std::filesystem::is_empty(window.root().keySelectionsFolder())) << what;
+    }
+}
+
+TEST(StartLoad, AfterTheFolderIsMendedStartRunsAsUsual) {
     TestWindow window;
     Command1_Click(window.form);
-    const Form1& form = window.form;
-    EXPECT_EQ(form.Card.RaceCount, 0);
-    EXPECT_EQ(form.MSFlexGrid1.rows(), 3);
-    EXPECT_FALSE(form.Command3.valueAt(1).visible);
-    EXPECT_FALSE(form.Command2.valueAt(1).visible);
-    EXPECT_EQ(form.Label2.caption, "$ ");
-    EXPECT_EQ(form.Label15.caption, "0");
-    EXPECT_EQ(form.Label8.caption, "1");
-    EXPECT_FALSE(form.Command1.enabled);
+    window.writeCard(cardOf(2, 3));
+    Command1_Click(window.form);
+    EXPECT_EQ(window.platform.messages.size(), 1u);
+    EXPECT_EQ(window.form.Card.RaceCount, 2);
+    EXPECT_FALSE(window.form.Command1.enabled);
 }
 
 TEST(StartLoad, ARaceBeyondTheCardsEntriesLeavesTheGridAlone) {
