@@ -23,8 +23,7 @@ class SilentPlatform : public tallowmere::Platform {
     void endProgram() override {}
 };
 
-void startOnTheLargestCard(benchmark::State& state) {
-    const std::filesystem::path root = makeLargestCardRoot();
+void startOn(benchmark::State& state, const std::filesystem::path& root) {
     SilentPlatform platform;
     for (auto _ : state) {
         tallowmere::Form1 form(platform);
@@ -36,6 +35,23 @@ void startOnTheLargestCard(benchmark::State& state) {
     }
     std::filesystem::remove_all(root);
 }
+
+void startOnTheLargestCard(benchmark::State& state) {
+    startOn(state, makeLargestCardRoot());
+}
 BENCHMARK(startOnTheLargestCard)->Unit(benchmark::kMillisecond);
+
+// The sample-sized card (9 races of 8 entries) with a track file of 100,000
+// extra lines (argument 0) or with one extra line of 10 MB (argument 1).
+void startWithAHugeTrackFile(benchmark::State& state) {
+    std::string linesBefore;
+    if (state.range(0) == 0)
+        for (int i = 0; i < 100'000; ++i)
+            linesBefore += "#" + std::to_string(i) + "  Unlisted track      90     90  1.M\r\n";
+    else
+        linesBefore = std::string(10'000'000, 'x') + "\r\n";
+    startOn(state, makeCardRoot(tallowmere::cardgen::CardRequest{}, linesBefore));
+}
+BENCHMARK(startWithAHugeTrackFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -8,17 +8,23 @@
 #include <filesystem>
 #include <fstream>
 
-// A fresh data root holding the largest card the store takes (20 races of 20
-// entries, 20 past races each) and the sample track file.
-inline std::filesystem::path makeLargestCardRoot() {
+// A fresh data root holding the card of `request` and a track file of the
+// sample tracks after `linesBefore`.
+inline std::filesystem::path makeCardRoot(const tallowmere::cardgen::CardRequest& request,
+                                          const std::string& linesBefore = {}) {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
     const std::filesystem::path root = ::mkdtemp(pattern.data());
-    tallowmere::cardgen::CardRequest request;
-    request.shape = {20, 20, 20};
     tallowmere::cardgen::writeCardTables(tallowmere::cardgen::makeCard(request),
                                          tallowmere::DataRoot{root}.trackMasterFolder());
     std::ofstream(root / "TrackEditor.ini", std::ios::binary)
-        << tallowmere::cardgen::trackEditorIni(tallowmere::cardgen::sampleTracks());
+        << linesBefore << tallowmere::cardgen::trackEditorIni(tallowmere::cardgen::sampleTracks());
     return root;
+}
+
+// The largest card the store takes: 20 races of 20 entries, 20 past races each.
+inline std::filesystem::path makeLargestCardRoot() {
+    tallowmere::cardgen::CardRequest request;
+    request.shape = {20, 20, 20};
+    return makeCardRoot(request);
 }

@@ -26,8 +26,7 @@ void lockMenus(Form1& form) {
     form.menus.Exit_Program.enabled = false;
 }
 
-void loadCard(Form1& form) {
-    CardTables tables = openCardTables(DataRoot{form.DataRoot}.trackMasterFolder());
+void loadCard(Form1& form, CardTables& tables) {
     const CardLoadObserver captionScratchButtons{[&form](int entry, const std::string& program) {
         if (Button* scratch = form.Command3.find(entry))
             scratch->caption = program;
@@ -53,7 +52,7 @@ std::string storedPastRating(const std::string& rating) {
     return !value || *value > 100 ? "0.0" : rating;
 }
 
-void rateEntry(Form1& form, int e, int race, int& gridRow) {
+void rateEntry(Form1& form, int e, int race, int& gridRow, const TrackFile& tracks) {
     CardStore& card = form.Card;
     gridRow += 2;
     writeEntryTitle(form.MSFlexGrid1, card, e, gridRow);
@@ -61,16 +60,16 @@ void rateEntry(Form1& form, int e, int race, int& gridRow) {
         card.ProgramEntry.set(race, *program, static_cast<std::int16_t>(e));
     form.Label5.caption = card.RaceDate.valueAt(1);
     for (int k = 1; k <= 5; ++k) {
-        const std::string rating = storedPastRating(LastQuarterCalc(form, e, k, race));
+        const std::string rating = storedPastRating(LastQuarterCalc(form, e, k, race, tracks));
         card.PaceRatings.set(e, k, text::rightAligned(rating, 5));
         writePastRaceRow(form.MSFlexGrid1, card, e, k, gridRow, rating);
         ++gridRow;
         if (k == 5)
-            WorkOut(form, e, k, gridRow);
+            WorkOut(form, e, k, gridRow, tracks);
     }
 }
 
-void rateEveryEntry(Form1& form) {
+void rateEveryEntry(Form1& form, const TrackFile& tracks) {
     int gridRow = 1;
     int race = 1;
     form.CurrentRace = 1;
@@ -86,7 +85,7 @@ void rateEveryEntry(Form1& form) {
             ++gridRow;
             ++race;
         }
-        rateEntry(form, e, race, gridRow);
+        rateEntry(form, e, race, gridRow, tracks);
     }
 }
 
@@ -127,17 +126,13 @@ void nameCardFiles(Form1& form) {
 
 // The track's name from TrackEditor.ini into Label4(0); reading a line trims
 // race 1's track code in place.
-void showTrackName(Form1& form) {
-    const auto lines = text::readLines(form.WorkFolder / "TrackEditor.ini");
-    if (!lines || lines->empty())
+void showTrackName(Form1& form, const TrackFile& tracks) {
+    if (tracks.lines().empty())
         return;
     const std::string code = text::trimmed(form.Card.RaceTrack.valueAt(1));
     form.Card.RaceTrack.set(1, code);
-    for (const auto& line : *lines)
-        if (trackCodeOf(line) == code) {
-            form.Label4.find(0)->caption = trackNameOf(line);
-            return;
-        }
+    if (const std::string* line = tracks.lineOfCode(code))
+        form.Label4.find(0)->caption = trackNameOf(*line);
 }
 
 std::filesystem::path keySelectionsPath(const Form1& form) {
@@ -146,11 +141,11 @@ std::filesystem::path keySelectionsPath(const Form1& form) {
 
 // Creates (or empties) the key-selections file, finds the track's name, and
 // writes the file's six head lines.
-void writeKeySelectionsHead(Form1& form) {
+void writeKeySelectionsHead(Form1& form, const TrackFile& tracks) {
     std::ofstream file;
     if (!form.KeySelectionsFile.empty())
         file.open(keySelectionsPath(form), std::ios::binary | std::ios::trunc);
-    showTrackName(form);
+    showTrackName(form, tracks);
     if (!file.is_open())
         return;
     file << "Tallowmere Thoroughbred\r\n"
@@ -185,7 +180,7 @@ void restoreSavedCard(Form1& form) {
                                    "The saved race card " + file.string() +
                                        " does not match this card and was not loaded. It will be "
                                        "kept as " +
-                                       file.string() + ".bak.",
+                                       firstFreeBackupName(file).string() + ".",
                                    MessageButtons::Ok, MessageIcon::Exclamation});
     }
 }
@@ -201,17 +196,27 @@ void showRaceOneRecord(Form1& form) {
 } // namespace
 
 void Command1_Click(Form1& form) {
+    // Tables that give no race would make an empty card, saved under a name
+    // of blanks: the user is told, and can mend the folder and press Start again.
+    CardTables tables = openCardTables(DataRoot{form.DataRoot}.trackMasterFolder());
+    if (raceCountOf(tables.Data2) < 1) {
+        form.platform.showMessage(
+            {"Tallowmere TB", "No race could be read from the tables in TrackMaster ExE Files.",
+             MessageButtons::Ok, MessageIcon::Exclamation});
+        return;
+    }
+    const TrackFile tracks = TrackFile::read(form.WorkFolder / "TrackEditor.ini");
     lockMenus(form);
     form.MSFlexGrid1.height = 6060;
-    loadCard(form);
+    loadCard(form, tables);
     frameRaceOne(form);
-    rateEveryEntry(form);
+    rateEveryEntry(form, tracks);
     showRaceButtons(form);
     showRaceHeader(form, 1);
     form.Label8.caption = "1";
 
     nameCardFiles(form);
-    writeKeySelectionsHead(form);
+    writeKeySelectionsHead(form, tracks);
     pickEveryRace(form);
     for (int k = 1; k <= 4; ++k)
         form.setText39(k, form.Records.CardPicks.valueAt(1, k));

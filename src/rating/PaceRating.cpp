@@ -31,11 +31,11 @@ struct TrackValues {
 TrackValues trackValues(const CardStore& store, const PaceRatingInputs& in) {
     TrackValues values;
     if (const auto code = store.RaceTrack.at(in.race))
-        if (const auto line = findTrackLine(in.trackFile, text::trimmed(*code)))
+        if (const auto line = findTrackLine(in.tracks, text::trimmed(*code)))
             values.today = speedsOf(*line);
     const std::string pastCode =
         text::trimmed(text::firstChars(store.PastTrackRace.valueAt(in.entry, in.past), 3));
-    if (const auto line = findTrackLine(in.trackFile, pastCode)) {
+    if (const auto line = findTrackLine(in.tracks, pastCode)) {
         values.past = speedsOf(*line);
         if (values.past.sprint <= 0)
             values.past.sprint = 92;
@@ -128,12 +128,12 @@ std::string pastRaceRating(const CardStore& store, const PaceRatingInputs& in) {
     return text::ratingFormat(text::firstChars(rating, 4));
 }
 
-std::string LastQuarterCalc(Form1& form, int CurEntry, int CurPast, int EntryRace) {
+std::string LastQuarterCalc(Form1& form, int CurEntry, int CurPast, int EntryRace,
+                            const TrackFile& tracks) {
     form.CurrentRace = static_cast<std::int16_t>(EntryRace);
     if (const auto track = form.Card.RaceTrack.at(EntryRace))
         form.Label1.caption = *track;
-    return pastRaceRating(form.Card, {CurEntry, CurPast, EntryRace, form.Label1.caption,
-                                      form.WorkFolder / "TrackEditor.ini"});
+    return pastRaceRating(form.Card, {CurEntry, CurPast, EntryRace, form.Label1.caption, tracks});
 }
 
 } // namespace tallowmere

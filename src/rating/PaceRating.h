@@ -2,6 +2,7 @@
 
 #include "model/CardStore.h"
 #include "model/Form1.h"
+#include "rating/TrackParameters.h"
 
 #include <filesystem>
 #include <string>
@@ -14,7 +15,7 @@ struct PaceRatingInputs {
     int past;               // the past race's slot
     int race;               // today's race of the entry
     std::string trackLabel; // the caption the rating's track test reads
-    std::filesystem::path trackFile;
+    const TrackFile& tracks;
 };
 
 // The last-quarter pace rating of one past race, in the rating format: 120 less
@@ -28,7 +29,8 @@ std::string pastRaceRating(const CardStore& store, const PaceRatingInputs& input
 
 // The rating as the run asks for it: the entry's race becomes CurrentRace and
 // its track the caption of Label1, which the rating then reads.
-std::string LastQuarterCalc(Form1& form, int CurEntry, int CurPast, int EntryRace);
+std::string LastQuarterCalc(Form1& form, int CurEntry, int CurPast, int EntryRace,
+                            const TrackFile& tracks);
 
 // TrackMaster's seconds form: 112.4 is 1:12.4, so 72.4 seconds.
 double secondsOf(double secondsForm);

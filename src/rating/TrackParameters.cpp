@@ -5,13 +5,19 @@
 #include "text/Texts.h"
 
 namespace tallowmere {
-namespace {
-
-std::vector<std::string> trackLines(const std::filesystem::path& trackFile) {
-    return text::readLines(trackFile).value_or(std::vector<std::string>{});
+TrackFile::TrackFile(std::vector<std::string> lines) : lines_(std::move(lines)) {
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        firstLineOfCode_.try_emplace(trackCodeOf(lines_[i]), i);
 }
 
-} // namespace
+TrackFile TrackFile::read(const std::filesystem::path& file) {
+    return TrackFile(text::readLines(file).value_or(std::vector<std::string>{}));
+}
+
+const std::string* TrackFile::lineOfCode(std::string_view code) const {
+    const auto found = firstLineOfCode_.find(std::string(code));
+    return found == firstLineOfCode_.end() ? nullptr : &lines_[found->second];
+}
 
 std::string lineColumns(std::string_view line, std::size_t first, std::size_t width) {
     if (first == 0 || first > line.size())
@@ -19,28 +25,23 @@ std::string lineColumns(std::string_view line, std::size_t first, std::size_t wi
     return std::string(line.substr(first - 1, width));
 }
 
-std::optional<std::string> findTrackLine(const std::filesystem::path& trackFile,
-                                         std::string_view code) {
-    for (auto& line : trackLines(trackFile))
-        if (trackCodeOf(line) == code)
-            return std::move(line);
-    return std::nullopt;
+std::optional<std::string> findTrackLine(const TrackFile& tracks, std::string_view code) {
+    const std::string* line = tracks.lineOfCode(code);
+    return line ? std::optional<std::string>(*line) : std::nullopt;
 }
 
-std::optional<std::string> findTrackLineByPrefix(const std::filesystem::path& trackFile,
-                                                 std::string_view code) {
-    for (auto& line : trackLines(trackFile))
+std::optional<std::string> findTrackLineByPrefix(const TrackFile& tracks, std::string_view code) {
+    for (const auto& line : tracks.lines())
         if (text::trimmed(text::firstChars(line, code.size())) == code)
-            return std::move(line);
+            return line;
     return std::nullopt;
 }
 
-std::vector<std::string> trackLinesOfSize(const std::filesystem::path& trackFile,
-                                          std::string_view category) {
+std::vector<std::string> trackLinesOfSize(const TrackFile& tracks, std::string_view category) {
     std::vector<std::string> lines;
-    for (auto& line : trackLines(trackFile))
+    for (const auto& line : tracks.lines())
         if (sizeCategoryOf(line) == category)
-            lines.push_back(std::move(line));
+            lines.push_back(line);
     return lines;
 }
 

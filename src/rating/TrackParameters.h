@@ -4,25 +4,38 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tallowmere {
 
-// TrackEditor.ini: one track a line in fixed columns. Every lookup reads the
-// file afresh, so an edit made in the text viewer is seen at once; a missing
-// file has no lines.
+// TrackEditor.ini: one track a line in fixed columns. A command reads it once
+// and looks up as often as it needs; the next command reads it afresh, so an
+// edit saved in the text viewer meanwhile is seen. A missing file has no lines.
+class TrackFile {
+  public:
+    TrackFile() = default;
+    explicit TrackFile(std::vector<std::string> lines);
+    static TrackFile read(const std::filesystem::path& file);
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+    // The first line whose columns 1-3, trimmed, equal `code` (already trimmed).
+    const std::string* lineOfCode(std::string_view code) const;
+
+  private:
+    std::vector<std::string> lines_;
+    std::unordered_map<std::string, std::size_t> firstLineOfCode_;
+};
 
 // The first line whose columns 1-3, trimmed, equal `code` (already trimmed).
-std::optional<std::string> findTrackLine(const std::filesystem::path& trackFile,
-                                         std::string_view code);
+std::optional<std::string> findTrackLine(const TrackFile& tracks, std::string_view code);
 
 // The first line whose first n characters, trimmed, equal the n-character `code`.
-std::optional<std::string> findTrackLineByPrefix(const std::filesystem::path& trackFile,
-                                                 std::string_view code);
+std::optional<std::string> findTrackLineByPrefix(const TrackFile& tracks, std::string_view code);
 
 // Every line whose size category (columns 37-39) is `category`, in file order.
-std::vector<std::string> trackLinesOfSize(const std::filesystem::path& trackFile,
-                                          std::string_view category);
+std::vector<std::string> trackLinesOfSize(const TrackFile& tracks, std::string_view category);
 
 // The characters of columns `first` (counted from 1) to `first + width - 1`
 // that the line has; a short line gives fewer, or none.

@@ -19,22 +19,22 @@ std::string workoutTimeText(const std::string& workout, double furlongs) {
     return !seven.empty() && seven.front() == ':' ? text::lastChars(workout, 6) : seven;
 }
 
-double sprintValueOf(const std::filesystem::path& trackFile, const std::string& code) {
-    const auto line = findTrackLine(trackFile, code);
+double sprintValueOf(const TrackFile& tracks, const std::string& code) {
+    const std::string* line = tracks.lineOfCode(code);
     return line ? speedsOf(*line).sprint : 0.0;
 }
 
 } // namespace
 
 std::string workoutRating(const CardStore& store, int entry, int past, int race,
-                          const std::filesystem::path& trackFile) {
+                          const TrackFile& tracks) {
     const std::string workout = store.EntryLastWork.valueAt(entry);
     const double furlongs = text::numberOf(text::firstChars(workout, 2));
     double seconds = secondsOf(text::numberOf(workoutTimeText(workout, furlongs)));
     const auto todaysTrack = store.RaceTrack.at(race);
-    const double today = todaysTrack ? sprintValueOf(trackFile, text::trimmed(*todaysTrack)) : 0.0;
+    const double today = todaysTrack ? sprintValueOf(tracks, text::trimmed(*todaysTrack)) : 0.0;
     double compared = sprintValueOf(
-        trackFile, text::trimmed(text::firstChars(store.PastTrackRace.valueAt(entry, past), 3)));
+        tracks, text::trimmed(text::firstChars(store.PastTrackRace.valueAt(entry, past), 3)));
     if (compared <= 0)
         compared = 93;
     if (furlongs < 7.5)
@@ -55,11 +55,11 @@ std::string workoutRating(const CardStore& store, int entry, int past, int race,
     return text::ratingFormat(rating);
 }
 
-void WorkOut(Form1& form, int CurEntry, int CurPast, int GridRow) {
+void WorkOut(Form1& form, int CurEntry, int CurPast, int GridRow, const TrackFile& tracks) {
     if (const auto workout = form.Card.EntryLastWork.at(CurEntry))
         form.MSFlexGrid1.setText(GridRow, 1, *workout);
-    const std::string rating = workoutRating(form.Card, CurEntry, CurPast, form.CurrentRace,
-                                             form.WorkFolder / "TrackEditor.ini");
+    const std::string rating =
+        workoutRating(form.Card, CurEntry, CurPast, form.CurrentRace, tracks);
     form.Card.PaceRatings.set(CurEntry, 6, rating);
     form.MSFlexGrid1.setText(GridRow, 23, rating);
 }

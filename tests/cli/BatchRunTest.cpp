@@ -1,5 +1,6 @@
 #include "cli/BatchRun.h"
 
+#include "SyntheticCard.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,7 @@ TEST_F(BatchTest, TheWorkingFolderCanBeNamed) {
 }
 
 TEST_F(BatchTest, RefusesAClickTheWindowWouldRefuseAndStopsThere) {
+    copySampleCard();
     Outcome outcome = run({"start", "start", "version"});
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");
@@ -130,6 +132,45 @@ TEST_F(BatchTest, RefusesAClickTheWindowWouldRefuseAndStopsThere) {
               "tallowmere-cli: new-recall refused: menu item NewRC is hidden or disabled\n");
 
     EXPECT_EQ(run({"start", "close", "exit"}).status, 0) << "Close enables Exit again";
+}
+
+TEST_F(BatchTest, StartWithoutACardSaysSoAndCloseWritesNothing) {
+    const Outcome outcome = run({"start", "close"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "MESSAGE Tallowmere TB: No race could be read from the tables in "
+                           "TrackMaster ExE Files.\n");
+    EXPECT_TRUE(std::filesystem::is_empty(root / "Race Cards"));
+    EXPECT_TRUE(std::filesystem::is_empty(root / "Selections2"));
+}
+
+TEST_F(BatchTest, TwoMismatchesInARowKeepBothBackups) {
+    const auto writeCard = [this](int races) {
+        tallowmere::cardgen::CardRequest request;
+        request.shape = {races, 3, 2};
+        request.track = "SAR";
+        tallowmere::cardgen::writeCardTables(tallowmere::cardgen::makeCard(request),
+                                             root / "TrackMaster ExE Files");
+    };
+    const std::string file = "ROOT/Race Cards/  SAR_20261205.pmd";
+    const auto onDisk = [&](const std::string& name) {
+        return readFile(root / "Race Cards" / ("  SAR_20261205.pmd" + name));
+    };
+    const auto keptAs = [&](const std::string& backup) {
+        return "MESSAGE Tallowmere TB: The saved race card " + file +
+               " does not match this card and was not loaded. It will be kept as " + file + backup +
+               ".\n";
+    };
+    writeCard(3);
+    ASSERT_EQ(run({"start", "type", "Text39", "5", "7", "close"}).status, 0);
+    const std::string typedResults = onDisk("");
+    writeCard(2);
+    EXPECT_EQ(run({"start", "close"}).out, keptAs(".bak"));
+    const std::string twoRaces = onDisk("");
+    writeCard(3);
+    EXPECT_EQ(run({"start", "close"}).out, keptAs(".bak2"));
+    EXPECT_EQ(onDisk(".bak"), typedResults);
+    EXPECT_NE(typedResults.find("\"7\""), std::string::npos);
+    EXPECT_EQ(onDisk(".bak2"), twoRaces);
 }
 
 TEST_F(BatchTest, NewRecallStartsTheCardChooserAndHidesTheCardsFiles) {

@@ -47,7 +47,7 @@ struct PaceRatingTest : ::testing::Test {
     }
 
     std::string rating(int k = 1, const std::string& label = "TOD") {
-        return pastRaceRating(store, {1, k, 1, label, ini});
+        return pastRaceRating(store, {1, k, 1, label, TrackFile::read(ini)});
     }
 };
 
@@ -87,7 +87,8 @@ TEST_F(PaceRatingTest, NoUsableTimeOrNoDistance) {
     EXPECT_NE(rating(), " - ") << "0.1 is a time";
     setPast(1, "112.4", "", "PST5");
     EXPECT_EQ(rating(), "   .0");
-    EXPECT_EQ(pastRaceRating(store, {401, 1, 1, "TOD", ini}), " - ") << "an entry beyond the store";
+    EXPECT_EQ(pastRaceRating(store, {401, 1, 1, "TOD", TrackFile::read(ini)}), " - ")
+        << "an entry beyond the store";
 }
 
 TEST_F(PaceRatingTest, TracksMissingFromTheFileTakeDefaults) {

@@ -22,8 +22,8 @@ struct TrackFileTest : ::testing::Test {
 } // namespace
 
 TEST_F(TrackFileTest, TheFirstLineOfACodeWinsAndCodesMatchExactly) {
-    writeFile(file,
-              churchill + "\r\nCD   Second Churchill    80     80  1.M\r\n" + charles + "\r\n");
+    const TrackFile file(
+        {churchill, "CD   Second Churchill    80     80  1.M", charles, " CD  Third"});
     EXPECT_EQ(findTrackLine(file, "CD"), churchill);
     EXPECT_EQ(findTrackLine(file, "CT"), charles);
     EXPECT_FALSE(findTrackLine(file, "cd").has_value());
@@ -32,19 +32,22 @@ TEST_F(TrackFileTest, TheFirstLineOfACodeWinsAndCodesMatchExactly) {
 }
 
 TEST_F(TrackFileTest, BlanksAroundTheCodeAreTrimmedOnTheLine) {
-    writeFile(file, " FG  Fair Grounds\r\n\r\nOP Oaklawn\r\n");
+    const TrackFile file({" FG  Fair Grounds", "", "OP Oaklawn"});
     EXPECT_EQ(findTrackLine(file, "FG"), " FG  Fair Grounds");
     EXPECT_EQ(findTrackLine(file, "OP"), "OP Oaklawn");
     EXPECT_EQ(findTrackLine(file, ""), "") << "an empty code matches the empty line";
 }
 
-TEST_F(TrackFileTest, AnyLineEndEndsALineAndEditsAreSeenAtOnce) {
+TEST_F(TrackFileTest, AnyLineEndEndsALineAndEditsAreSeenByTheNextRead) {
     writeFile(file, churchill + "\n" + charles + "\r");
-    EXPECT_EQ(findTrackLine(file, "CT"), charles);
+    const TrackFile before = TrackFile::read(file);
+    EXPECT_EQ(findTrackLine(before, "CT"), charles);
     writeFile(file, "CT   Edited\r\n");
-    EXPECT_EQ(findTrackLine(file, "CT"), "CT   Edited");
+    EXPECT_EQ(findTrackLine(before, "CT"), charles) << "one read serves a whole command";
+    EXPECT_EQ(findTrackLine(TrackFile::read(file), "CT"), "CT   Edited");
     std::filesystem::remove(file);
-    EXPECT_FALSE(findTrackLine(file, "CT").has_value()) << "a missing file has no tracks";
+    EXPECT_FALSE(findTrackLine(TrackFile::read(file), "CT").has_value())
+        << "a missing file has no tracks";
 }
 
 TEST_F(TrackFileTest, FieldsAreCutByColumn) {
@@ -68,8 +71,7 @@ TEST_F(TrackFileTest, SpeedValuesSkipBlanksInsideTheNumber) {
 }
 
 TEST_F(TrackFileTest, SizeScanAndPrefixLookup) {
-    writeFile(file,
-              churchill + "\r\n" + charles + "\r\nSA   Santa Anita         97     94  1.M\r\n");
+    const TrackFile file({churchill, charles, "SA   Santa Anita         97     94  1.M"});
     const auto mileTracks = trackLinesOfSize(file, "1.M");
     ASSERT_EQ(mileTracks.size(), 2u);
     EXPECT_EQ(fiveColumnCodeOf(mileTracks[1]), "SA");

@@ -28,7 +28,7 @@ struct WorkoutTest : ::testing::Test {
 
     std::string rating(const std::string& workout) {
         store.EntryLastWork.set(1, workout);
-        return workoutRating(store, 1, 5, 1, ini);
+        return workoutRating(store, 1, 5, 1, TrackFile::read(ini));
     }
 };
 
@@ -67,9 +67,10 @@ TEST_F(WorkoutTest, ARaceBeyondTheTrackStoreHasNoTodaysTrack) {
     writeFile(ini, "     Blank code          50\r\nPST  Past                90\r\n");
     store.RaceDistance.set(21, "6");
     store.EntryLastWork.set(1, "4 CD ft  30.00");
-    EXPECT_EQ(workoutRating(store, 1, 5, 21, ini), " 56.0"); // 30 + 18 s: 55 fps
+    EXPECT_EQ(workoutRating(store, 1, 5, 21, TrackFile::read(ini)), " 56.0"); // 30 + 18 s: 55 fps
     store.RaceDistance.set(20, "6");
-    EXPECT_EQ(workoutRating(store, 1, 5, 20, ini), " 42.0"); // 30 + 8 s: 69.47: 69; 41 + 1
+    EXPECT_EQ(workoutRating(store, 1, 5, 20, TrackFile::read(ini)),
+              " 42.0"); // 30 + 8 s: 69.47: 69; 41 + 1
 }
 
 TEST_F(WorkoutTest, DistanceDifferencesOfHalfAFurlongCount) {
@@ -110,13 +111,13 @@ TEST(WorkOutCall, WritesTheSixthRatingAndTheWorkoutRow) {
     form.Card.EntryLastWork.set(1, "4 CD ft  48.00");
     form.CurrentRace = 1;
     form.MSFlexGrid1.setRows(10);
-    WorkOut(form, 1, 5, 8);
+    WorkOut(form, 1, 5, 8, TrackFile::read(window.folder / "TrackEditor.ini"));
     EXPECT_EQ(form.Card.PaceRatings.at(1, 6), " 56.0");
     EXPECT_EQ(form.MSFlexGrid1.text(8, 1), "4 CD ft  48.00");
     EXPECT_EQ(form.MSFlexGrid1.text(8, 23), " 56.0");
 
     form.Card.EntryLastWork.set(1, "");
-    WorkOut(form, 1, 5, 8);
+    WorkOut(form, 1, 5, 8, TrackFile::read(window.folder / "TrackEditor.ini"));
     EXPECT_EQ(form.Card.PaceRatings.at(1, 6), " - ") << "stored as it stands";
     EXPECT_EQ(form.MSFlexGrid1.text(8, 23), " - ");
 }
