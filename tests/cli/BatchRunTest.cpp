@@ -21,6 +21,7 @@ const std::string usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
+    "          auto-record, results,\n"
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
