@@ -121,8 +121,13 @@ class ChartRecorder {
   private:
     ChartReading reading_;
 
+    // A value for a race outside the rows of CardPayoffs (0 to 20), which only
+    // the race the reading starts at can be, ends the reading.
     void store(RecordArray array, int column, std::string text) {
-        reading_.values.push_back({reading_.lastRace, array, column, std::move(text)});
+        if (reading_.lastRace < 0 || reading_.lastRace > limits::payoffRaces)
+            reading_.ended = true;
+        if (!reading_.ended)
+            reading_.values.push_back({reading_.lastRace, array, column, std::move(text)});
     }
     void pick(int column, std::string_view line) {
         store(RecordArray::CardPicks, column, text::firstChars(line, 2));

@@ -50,7 +50,8 @@ struct ChartReading {
 
 // `currentRace` is the row of the values the chart gives before its first
 // race heading. A failure (the chart ending inside the finisher lines, a race
-// heading above 20 or below 0) ends the reading; the values before it stay.
+// heading above 20 or below 0, a value for a race outside 0 to 20) ends the
+// reading; the values before it stay.
 ChartReading readChart(std::span<const std::string> chartLines, int currentRace);
 
 // Stores the values into CardPicks and CardPayoffs, in order.

@@ -268,6 +268,10 @@ TEST(ResultsChartReading, AFailureEndsTheReadingAndKeepsWhatWasRead) {
         EXPECT_EQ(reading.lastRace, c.lastRace) << c.what;
         EXPECT_EQ(reading.values, c.values) << c.what;
     }
+    const ChartReading beyond = readChart(Lines{"$2.00 EXACTA 5-2 paid $9.80", "Race: 1"}, 21);
+    EXPECT_TRUE(beyond.ended) << "a value for the race after a 20-race card's last";
+    EXPECT_TRUE(beyond.values.empty());
+    EXPECT_EQ(beyond.lastRace, 21);
     EXPECT_FALSE(readChart(Lines{"Race: 2", "PRG", "1", "2", "3"}, 1).ended)
         << "three finisher lines at the chart's end are whole";
 }
