@@ -4,6 +4,7 @@
 #include "cli/WindowPrinting.h"
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
+#include "results/ResultsCommands.h"
 #include "selection/KeyEntries.h"
 #include "selection/Scratches.h"
 
@@ -15,6 +16,7 @@ const std::string_view batchUsage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
+    "          auto-record, results,\n"
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
 
 namespace {
@@ -145,6 +147,8 @@ const std::vector<BatchCommand>& batchCommands() {
         {"new-recall", 0, noArguments, needsItem<&Menus::NewRC>, click<NewRC_Click>, true},
         {"main-screen", 0, noArguments, needsItem<&Menus::MainScreen>, click<MainScreen_Click>},
         {"key-entries", 0, noArguments, needsItem<&Menus::Pick3>, click<Pick3_Click>},
+        {"auto-record", 0, noArguments, needsItem<&Menus::EBET>, click<EBET_Click>},
+        {"results", 0, noArguments, needsItem<&Menus::Results>, click<Results_Click>},
         {"edit", 1, oneOf({"archives", "tracks"}),
          [](const Form1& form, const Args& args) {
              return needsMenuItem(form,

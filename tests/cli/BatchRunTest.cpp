@@ -1,6 +1,8 @@
 #include "cli/BatchRun.h"
 
 #include "SyntheticCard.h"
+#include "cli/BatchCommands.h"
+#include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@ const std::string usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
+    "          auto-record, results,\n"
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
@@ -262,4 +265,40 @@ TEST_F(BatchTest, RaceAndScratchButtonsOfNoCardAreRefused) {
     EXPECT_EQ(outcome.err, "tallowmere-cli: race refused: Command2(10) is hidden\n");
     outcome = run({"start", "scratch", "9"});
     EXPECT_EQ(outcome.err, "tallowmere-cli: scratch refused: Command3(9) is hidden\n");
+}
+
+TEST_F(BatchTest, AutoRecordOnTheSampleCardShowsTheRaceOnScreen) {
+    copySampleCard();
+    const std::string chart = "   CT_20261205.pmr";
+    std::filesystem::create_directories(root / "Results");
+    std::filesystem::copy_file(std::filesystem::path(TALLOWMERE_SAMPLES) / "Results" / chart,
+                               root / "Results" / chart);
+    const Outcome outcome = run({"start", "auto-record", "state", "race", "3", "state", "results"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out, readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "cli" /
+                                    "sample-auto-record-race3.txt"));
+}
+
+TEST_F(BatchTest, AutoRecordAndResultsAreRefusedWhenTheirMenuItemCannotBeClicked) {
+    tallowmere::testing::RecordingPlatform platform;
+    tallowmere::Form1 form{platform};
+    for (const char* name : {"auto-record", "results"})
+        EXPECT_EQ(tallowmere::cli::findBatchCommand(name)->refusal(form, {}), std::nullopt) << name;
+    form.menus.EBET.visible = false;
+    form.menus.Results.enabled = false;
+    EXPECT_EQ(tallowmere::cli::findBatchCommand("auto-record")->refusal(form, {}),
+              "menu item EBET is hidden or disabled");
+    EXPECT_EQ(tallowmere::cli::findBatchCommand("results")->refusal(form, {}),
+              "menu item Results is hidden or disabled");
+    form.menus.Results.enabled = true;
+    form.menus.Tools.visible = false;
+    EXPECT_NE(tallowmere::cli::findBatchCommand("results")->refusal(form, {}), std::nullopt)
+        << "the Tools menu hidden";
+}
+
+TEST_F(BatchTest, AutoRecordWithoutACardRecordsNothing) {
+    const Outcome outcome = run({"auto-record", "results", "state"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "VIEW ROOT/Results/pmr\n" + run({"state"}).out);
 }

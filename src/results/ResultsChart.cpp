@@ -1,0 +1,245 @@
+#include "results/ResultsChart.h"
+
+#include "text/Masks.h"
+#include "text/Numbers.h"
+#include "text/Texts.h"
+
+#include <optional>
+
+namespace tallowmere {
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+// The characters from column `first` (counted from 1), at most `width` of them.
+std::string_view columns(std::string_view line, std::size_t first, std::size_t width = npos) {
+    if (first == 0 || first > line.size())
+        return {};
+    return line.substr(first - 1, width);
+}
+
+std::string_view upTo(std::string_view text, char mark) {
+    return text.substr(0, text.find(mark));
+}
+
+std::string leftTrimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == npos ? std::string{} : std::string(text.substr(first));
+}
+
+// The first track line whose first n characters, trimmed, are the card's
+// n-character track code gives the chart's track code: its first 5, trimmed.
+std::optional<std::string> chartTrackCode(const TrackFile& tracks, std::string_view cardTrack) {
+    const auto line = findTrackLineByPrefix(tracks, cardTrack);
+    return line ? std::optional<std::string>(fiveColumnCodeOf(*line)) : std::nullopt;
+}
+
+// Year, month and day run together, from the first "2" of the date line.
+std::optional<std::string> chartDate(std::string_view line) {
+    const auto at = line.find('2');
+    if (at == npos)
+        return std::nullopt;
+    const std::size_t first = at + 1;
+    return std::string(columns(line, first, 4)) + std::string(columns(line, first + 5, 2)) +
+           std::string(columns(line, first + 8, 2));
+}
+
+// Win, place and show payoffs: read as a number, "###.#0", right-aligned in 6.
+std::string payoffText(std::string_view text) {
+    return text::rightAligned(text::formatNumber(text::numberOf(text), "###.#0"), 6);
+}
+
+// Exacta, trifecta and superfecta: the text after the first "$" within the
+// line's last 10 characters (the whole 10 when they hold no "$").
+std::string exoticPayoff(std::string_view line) {
+    const std::string last = text::lastChars(line, 10);
+    const auto dollar = last.find('$');
+    return dollar == npos ? last : last.substr(dollar + 1);
+}
+
+// The last blank-separated field of a text.
+std::string lastField(std::string_view text) {
+    const std::string whole = text::trimmed(text);
+    const auto blank = whole.find_last_of(' ');
+    return blank == npos ? whole : whole.substr(blank + 1);
+}
+
+// The first payoff of a finisher line: the 6 characters from the first digit
+// 1 to 9 after column 2; then what follows one character past them, trimmed.
+struct FirstPayoff {
+    std::string payoff;
+    std::string rest;
+};
+std::optional<FirstPayoff> firstPayoff(std::string_view line) {
+    const auto at = line.find_first_of("123456789", 2);
+    if (at == npos)
+        return std::nullopt;
+    return FirstPayoff{std::string(line.substr(at, 6)), text::trimmed(columns(line, at + 8))};
+}
+
+// The fourth finisher from a superfecta line: in the combination ("SU " from
+// column 10, "SUP" from column 18, 11 characters) the last hyphen-separated
+// element before the first "p", as a number with one leading blank.
+std::optional<std::string> fourthFinisher(std::string_view line) {
+    const std::string_view form = columns(line, 7, 3);
+    const std::string_view combination = form == "SU "   ? columns(line, 10, 11)
+                                         : form == "SUP" ? columns(line, 18, 11)
+                                                         : std::string_view{};
+    const auto p = combination.find('p');
+    if (p == npos)
+        return std::nullopt;
+    const std::string_view beforeP = combination.substr(0, p);
+    const auto hyphen = beforeP.find_last_of('-');
+    const std::string_view element = hyphen == npos ? beforeP : beforeP.substr(hyphen + 1);
+    return " " + text::textOf(text::numberOf(element));
+}
+
+class ChartRecorder {
+  public:
+    explicit ChartRecorder(int currentRace) { reading_.lastRace = currentRace; }
+
+    ChartReading read(std::span<const std::string> lines) {
+        for (std::size_t at = 0; at < lines.size() && !reading_.ended; ++at) {
+            const std::string_view line = lines[at];
+            if (line.find(':') != npos)
+                raceHeading(line);
+            else if (line.starts_with("PRG"))
+                at += finishers(lines.subspan(at + 1));
+            else
+                payoffLine(line);
+        }
+        return std::move(reading_);
+    }
+
+  private:
+    ChartReading reading_;
+
+    // A value for a race outside the rows of CardPayoffs (0 to 20), which only
+    // the race the reading starts at can be, ends the reading.
+    void store(RecordArray array, int column, std::string text) {
+        if (reading_.lastRace < 0 || reading_.lastRace > limits::payoffRaces)
+            reading_.ended = true;
+        if (!reading_.ended)
+            reading_.values.push_back({reading_.lastRace, array, column, std::move(text)});
+    }
+    void pick(int column, std::string_view line) {
+        store(RecordArray::CardPicks, column, text::firstChars(line, 2));
+    }
+    void payoff(int column, std::string text) {
+        store(RecordArray::CardPayoffs, column, std::move(text));
+    }
+
+    // The race is the number in the 3 characters after the first ":". One
+    // outside the rows of CardPayoffs (0 to 20) ends the reading.
+    void raceHeading(std::string_view line) {
+        const auto race = text::wholeNumber(text::numberOf(columns(line, line.find(':') + 2, 3)));
+        if (!race || *race < 0 || *race > limits::payoffRaces) {
+            reading_.ended = true;
+            return;
+        }
+        reading_.lastRace = *race;
+    }
+
+    // The three finisher lines after a finish heading; returns how many of
+    // them were read. A chart ending before the third ends the reading.
+    std::size_t finishers(std::span<const std::string> next) {
+        using Line = void (ChartRecorder::*)(std::string_view);
+        const Line finisher[] = {&ChartRecorder::winner, &ChartRecorder::second,
+                                 &ChartRecorder::third};
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (k == next.size()) {
+                reading_.ended = true;
+                return k;
+            }
+            (this->*finisher[k])(next[k]);
+        }
+        return 3;
+    }
+
+    // Win, then place as the first 6 characters of the rest; show as its last
+    // 6 when the rest holds two payoffs, else missing (.00).
+    void winner(std::string_view line) {
+        pick(5, line);
+        const auto first = firstPayoff(line);
+        if (!first)
+            return;
+        const std::string& rest = first->rest;
+        payoff(1, payoffText(first->payoff));
+        payoff(2, payoffText(text::firstChars(rest, 6)));
+        payoff(3, payoffText(rest.find(' ') == npos ? "" : text::lastChars(rest, 6)));
+    }
+
+    void second(std::string_view line) {
+        pick(6, line);
+        const auto first = firstPayoff(line);
+        if (!first)
+            return;
+        payoff(4, payoffText(first->payoff));
+        payoff(5, payoffText(lastField(first->rest)));
+    }
+
+    void third(std::string_view line) {
+        pick(7, line);
+        payoff(6, payoffText(lastField(line)));
+    }
+
+    void payoffLine(std::string_view line) {
+        const std::string_view bet = columns(line, 7, 2);
+        if (bet == "EX") {
+            payoff(7, exoticPayoff(line));
+        } else if (bet == "TR") {
+            payoff(8, exoticPayoff(line));
+        } else if (bet == "SU") {
+            payoff(9, exoticPayoff(line));
+            if (auto fourth = fourthFinisher(line))
+                store(RecordArray::CardPicks, 8, std::move(*fourth));
+        }
+    }
+};
+
+} // namespace
+
+ChartCheck checkChart(std::span<const std::string> chartLines, const TrackFile& tracks,
+                      std::string_view activeCardFile) {
+    ChartCheck check;
+    check.cardStem = std::string(upTo(activeCardFile, '.'));
+    const std::string cardTrack = text::trimmed(upTo(activeCardFile, '_'));
+    const std::string stem = leftTrimmed(check.cardStem);
+    bool trackFound = false;
+    for (std::size_t at = 0; at < chartLines.size(); ++at) {
+        if (trackFound || !chartLines[at].starts_with("Results"))
+            continue;
+        if (++at == chartLines.size()) {
+            check.outcome = ChartCheck::Outcome::Failed;
+            return check;
+        }
+        const auto date = chartDate(chartLines[at]);
+        if (!date) {
+            check.outcome = ChartCheck::Outcome::Failed;
+            return check;
+        }
+        const auto track = chartTrackCode(tracks, cardTrack);
+        trackFound = track.has_value();
+        check.chartIdentity = track.value_or("") + "_" + *date;
+        if (stem != check.chartIdentity) {
+            check.outcome = ChartCheck::Outcome::Refused;
+            return check;
+        }
+    }
+    return check;
+}
+
+ChartReading readChart(std::span<const std::string> chartLines, int currentRace) {
+    return ChartRecorder(currentRace).read(chartLines);
+}
+
+void recordChartValues(RecordArrays& records, std::span<const ChartValue> values) {
+    for (const auto& value : values) {
+        if (value.array == RecordArray::CardPicks)
+            records.CardPicks.set(value.race, value.column, value.text);
+        else
+            records.CardPayoffs.set(value.race, value.column, value.text);
+    }
+}
+
+} // namespace tallowmere

@@ -1,0 +1,12 @@
+#include "app/AppCommands.h"
+#include "results/AutoRecord.h"
+#include "results/ResultsCommands.h"
+
+namespace tallowmere {
+
+void Results_Click(Form1& form) {
+    // Every file is closed as soon as it has been read or written: none is open here.
+    showTextFile(form, resultsChartPath(form));
+}
+
+} // namespace tallowmere
