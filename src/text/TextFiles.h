@@ -24,4 +24,10 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
 [[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path,
                                                      std::string_view content);
 
+// Appends `content` to the file, created when missing, as one whole: when
+// writing fails the file is cut back to what it held. Returns the reason of a
+// failure, nothing on success.
+[[nodiscard]] std::optional<std::string> appendToFile(const std::filesystem::path& path,
+                                                      std::string_view content);
+
 } // namespace tallowmere::text
