@@ -4,6 +4,8 @@
 #include "cli/WindowPrinting.h"
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
+#include "reports/SelectionAndResults.h"
+#include "results/Archive.h"
 #include "selection/KeyEntries.h"
 #include "selection/Scratches.h"
 
@@ -14,8 +16,8 @@ namespace tallowmere::cli {
 const std::string_view batchUsage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
-    "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
-    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
+    "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
+    "          key-entries, edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
 
 namespace {
 
@@ -144,6 +146,13 @@ const std::vector<BatchCommand>& batchCommands() {
         {"exit", 0, noArguments, needsItem<&Menus::Exit_Program>, click<Exit_Program_Click>, true},
         {"new-recall", 0, noArguments, needsItem<&Menus::NewRC>, click<NewRC_Click>, true},
         {"main-screen", 0, noArguments, needsItem<&Menus::MainScreen>, click<MainScreen_Click>},
+        {"summary", 0, noArguments, needsItem<&Menus::SelectionAndResults>,
+         click<SelectionAndResults_Click>},
+        {"record", 0, noArguments,
+         [](const Form1& form, const Args&) {
+             return needsButton(&form.Command4, "Command4", form.Frame5.visible);
+         },
+         click<Command4_Click>},
         {"key-entries", 0, noArguments, needsItem<&Menus::Pick3>, click<Pick3_Click>},
         {"edit", 1, oneOf({"archives", "tracks"}),
          [](const Form1& form, const Args& args) {
