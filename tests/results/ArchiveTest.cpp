@@ -2,7 +2,11 @@
 
 #include "support/TestWindow.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tallowmere;
 using tallowmere::testing::readFile;
@@ -72,6 +76,24 @@ TEST(ArchiveAppend, OneWholeLinePerCardOnALineOfItsOwn) {
         EXPECT_EQ(appendArchiveLine(folder / "TBA.ini", "LINE"), std::nullopt) << name;
         EXPECT_EQ(readFile(folder / "TBA.ini"), after) << name;
     }
+}
+
+TEST(ArchiveAppend, AWriteCutShortLeavesTheArchiveAsItWas) {
+    TempFolder folder;
+    const auto archive = folder / "TBA.ini";
+    writeFile(archive, "A\r\n");
+    // A child whose files may not grow past 5 bytes gets 2 bytes of the line written.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{5, 5};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(appendArchiveLine(archive, "LINE") ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure is reported";
+    EXPECT_EQ(readFile(archive), "A\r\n");
 }
 
 TEST(RecordButton, AppendsTheCardOnceAndKeepsItsCounters) {
