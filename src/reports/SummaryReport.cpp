@@ -45,11 +45,10 @@ std::string summaryRowText(const Grid& grid, int row) {
 }
 
 std::optional<std::array<int, 3>> reportDateOf(std::string_view raceDate) {
-    const auto year = text::strictWhole(raceDate.substr(0, 4));
-    const auto month =
-        text::strictWhole(raceDate.substr(std::min<std::size_t>(4, raceDate.size()), 2));
-    const auto day =
-        text::strictWhole(raceDate.substr(std::min<std::size_t>(6, raceDate.size()), 2));
+    const auto field = [raceDate](std::size_t from, std::size_t length) {
+        return text::strictWhole(from < raceDate.size() ? raceDate.substr(from, length) : "");
+    };
+    const auto year = field(0, 4), month = field(4, 2), day = field(6, 2);
     if (!year || !month || !day || !text::isCalendarDate(*year, *month, *day))
         return std::nullopt;
     return std::array<int, 3>{*year, *month, *day};

