@@ -26,4 +26,8 @@ bool leavesItsFolder(std::string_view text) {
     return false;
 }
 
+std::string cardStem(std::string_view activeCardFile) {
+    return std::string(activeCardFile.substr(0, activeCardFile.find('.')));
+}
+
 } // namespace tallowmere

@@ -5,6 +5,8 @@
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
 #include "results/ResultsCommands.h"
+#include "reports/SelectionAndResults.h"
+#include "results/Archive.h"
 #include "selection/KeyEntries.h"
 #include "selection/Scratches.h"
 
@@ -15,9 +17,9 @@ namespace tallowmere::cli {
 const std::string_view batchUsage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
-    "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
-    "          auto-record, results,\n"
-    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
+    "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
+    "          key-entries, auto-record, results, edit archives|tracks,\n"
+    "          link TM|DRF|TRC|PTR, about, version\n";
 
 namespace {
 
@@ -146,6 +148,13 @@ const std::vector<BatchCommand>& batchCommands() {
         {"exit", 0, noArguments, needsItem<&Menus::Exit_Program>, click<Exit_Program_Click>, true},
         {"new-recall", 0, noArguments, needsItem<&Menus::NewRC>, click<NewRC_Click>, true},
         {"main-screen", 0, noArguments, needsItem<&Menus::MainScreen>, click<MainScreen_Click>},
+        {"summary", 0, noArguments, needsItem<&Menus::SelectionAndResults>,
+         click<SelectionAndResults_Click>},
+        {"record", 0, noArguments,
+         [](const Form1& form, const Args&) {
+             return needsButton(&form.Command4, "Command4", form.Frame5.visible);
+         },
+         click<Command4_Click>},
         {"key-entries", 0, noArguments, needsItem<&Menus::Pick3>, click<Pick3_Click>},
         {"auto-record", 0, noArguments, needsItem<&Menus::EBET>, click<EBET_Click>},
         {"results", 0, noArguments, needsItem<&Menus::Results>, click<Results_Click>},

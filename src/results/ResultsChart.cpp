@@ -1,5 +1,6 @@
 #include "results/ResultsChart.h"
 
+#include "card/CardFileNames.h"
 #include "text/Masks.h"
 #include "text/Numbers.h"
 #include "text/Texts.h"
@@ -202,7 +203,7 @@ class ChartRecorder {
 ChartCheck checkChart(std::span<const std::string> chartLines, const TrackFile& tracks,
                       std::string_view activeCardFile) {
     ChartCheck check;
-    check.cardStem = std::string(upTo(activeCardFile, '.'));
+    check.cardStem = cardStem(activeCardFile);
     const std::string cardTrack = text::trimmed(upTo(activeCardFile, '_'));
     const std::string stem = leftTrimmed(check.cardStem);
     bool trackFound = false;

@@ -145,4 +145,22 @@ std::optional<std::string> replaceFile(const std::filesystem::path& path,
     return std::nullopt;
 }
 
+std::optional<std::string> appendToFile(const std::filesystem::path& path,
+                                        std::string_view content) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return systemReason();
+    std::optional<std::string> reason;
+    struct stat before {};
+    if (::fstat(fd, &before) != 0) {
+        reason = systemReason();
+    } else if (!writeAll(fd, content) || ::fsync(fd) != 0) {
+        reason = systemReason();
+        (void)::ftruncate(fd, before.st_size);
+    }
+    if (::close(fd) != 0 && !reason)
+        reason = systemReason();
+    return reason;
+}
+
 } // namespace tallowmere::text

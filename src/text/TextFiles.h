@@ -35,4 +35,10 @@ bool isTemporaryFileOf(const std::string& name, const std::string& target);
 [[nodiscard]] std::error_code renameWithoutReplacing(const std::filesystem::path& from,
                                                      const std::filesystem::path& to);
 
+// Appends `content` to the file, created when missing, as one whole: when
+// writing fails the file is cut back to what it held. Returns the reason of a
+// failure, nothing on success.
+[[nodiscard]] std::optional<std::string> appendToFile(const std::filesystem::path& path,
+                                                      std::string_view content);
+
 } // namespace tallowmere::text

@@ -11,8 +11,11 @@
 using tallowmere::cli::runBatch;
 using tallowmere::testing::readFile;
 using tallowmere::testing::TempFolder;
+using tallowmere::testing::writeFile;
 
 namespace {
+
+const std::filesystem::path cliFixtures = std::filesystem::path(TALLOWMERE_FIXTURES) / "cli";
 
 struct Outcome {
     int status;
@@ -23,9 +26,9 @@ struct Outcome {
 const std::string usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
-    "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
-    "          auto-record, results,\n"
-    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
+    "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
+    "          key-entries, auto-record, results, edit archives|tracks,\n"
+    "          link TM|DRF|TRC|PTR, about, version\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
 struct BatchTest : ::testing::Test {
@@ -65,7 +68,7 @@ TEST_F(BatchTest, UsageErrorsRunNothing) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "no command given"},
         {{"frobnicate"}, "unknown command frobnicate"},
-        {{"version", "summary"}, "unknown command summary"},
+        {{"version", "summaries"}, "unknown command summaries"},
         {{"version", "grid"}, "grid: missing argument"},
         {{"version", "grid", "4"}, "grid: bad argument 4"},
         {{"link", "tm"}, "link: bad argument tm"},
@@ -301,4 +304,61 @@ TEST_F(BatchTest, AutoRecordWithoutACardRecordsNothing) {
     const Outcome outcome = run({"auto-record", "results", "state"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "VIEW ROOT/Results/pmr\n" + run({"state"}).out);
+}
+
+namespace {
+
+// The commands that type a race's four finishers and nine payoffs.
+void typeResults(std::vector<std::string>& commands, const std::vector<std::string>& finishers,
+                 const std::vector<std::string>& payoffs) {
+    for (std::size_t i = 0; i < finishers.size(); ++i)
+        commands.insert(commands.end(), {"type", "Text39", std::to_string(5 + i), finishers[i]});
+    for (std::size_t i = 0; i < payoffs.size(); ++i)
+        commands.insert(commands.end(), {"type", "Text57", std::to_string(1 + i), payoffs[i]});
+}
+
+} // namespace
+
+TEST_F(BatchTest, SummaryAndRecordOfTypedResultsOnTheSampleCard) {
+    copySampleCard();
+    // Another card archived by an editor that left no line end after it.
+    const std::string archived = readFile(cliFixtures / "archive-before.ini");
+    writeFile(root / "TBA.ini", archived);
+    std::vector<std::string> commands = {"start"};
+    typeResults(commands, {"2", "1", "5", "7"},
+                {"8.40", "4.20", "3.00", "5.60", "3.80", "4.10", "38.20", "1,234.50", "12,345.60"});
+    commands.insert(commands.end(), {"race", "3"});
+    typeResults(commands, {"1", "5", "2", "8"},
+                {"6.20", "3.40", "2.60", "4.80", "3.20", "2.90", "18.40", "86.20", "310.00"});
+    commands.insert(commands.end(), {"race", "5"});
+    typeResults(commands, {"1A", "9", "6", "3"},
+                {"9.00", "4.60", "3.20", "7.40", "4.40", "2.10", "64.80", "412.60", "2,075.20"});
+    commands.insert(commands.end(), {"summary", "grid", "2", "record"});
+
+    const Outcome outcome = run(commands);
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out, readFile(cliFixtures / "sample-summary-grid2.txt"));
+    EXPECT_EQ(readFile(root / "Todays Results.txt"),
+              readFile(cliFixtures / "sample-summary-todays-results.txt"));
+    EXPECT_EQ(readFile(root / "TBA.ini"), readFile(cliFixtures / "sample-summary-archive.ini"));
+}
+
+TEST_F(BatchTest, RecordNeedsTheSummaryAndWorksOncePerSummary) {
+    copySampleCard();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"record"}, "record refused: Command4 is hidden"},
+        {{"start", "summary", "record", "record"}, "record refused: Command4 is disabled"},
+        {{"start", "summary", "summary"},
+         "summary refused: menu item SelectionAndResults is hidden or disabled"},
+        {{"start", "summary", "main-screen", "record"}, "record refused: Command4 is hidden"},
+        {{"start", "summary", "record", "main-screen", "summary", "record"},
+         "record refused: Command4 is disabled"},
+    };
+    for (const auto& [commands, refusal] : cases) {
+        std::filesystem::remove(root / "TBA.ini");
+        const Outcome outcome = run(commands);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.err, "tallowmere-cli: " + refusal + "\n");
+    }
 }

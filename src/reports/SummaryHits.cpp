@@ -1,0 +1,125 @@
+#include "reports/SummaryHits.h"
+
+#include "text/Numbers.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace tallowmere {
+namespace {
+
+using Positions = std::initializer_list<int>;
+
+// The bets of consecutive columns from `firstColumn` that hit get payoff `payoff`.
+template <std::size_t N>
+void pay(RaceHits& hits, int firstColumn, const bool (&bets)[N], int payoff) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (bets[i])
+            hits.payouts.push_back({firstColumn + static_cast<int>(i), payoff});
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A comma after a digit and before exactly three digits groups thousands.
+bool isThousandsSeparator(std::string_view text, std::size_t at) {
+    if (text[at] != ',' || at == 0 || !isDigit(text[at - 1]) || at + 3 >= text.size() ||
+        !std::all_of(text.begin() + at + 1, text.begin() + at + 4, isDigit))
+        return false;
+    return at + 4 == text.size() || !isDigit(text[at + 4]);
+}
+
+// Asks of one race whether finisher Ri is one of the selections Sk; positions
+// count from 1.
+class RaceView {
+  public:
+    explicit RaceView(const RaceOutcome& race) : race_(race) {}
+
+    const std::string& S(int k) const { return race_.selections[k - 1]; }
+    const std::string& R(int i) const { return race_.finishers[i - 1]; }
+
+    bool is(int finisher, int pick) const {
+        return text::numberOf(R(finisher)) == text::numberOf(S(pick));
+    }
+    bool among(int finisher, Positions picks) const {
+        return std::any_of(picks.begin(), picks.end(), [&](int k) { return is(finisher, k); });
+    }
+    bool allAmong(Positions finishers, Positions picks) const {
+        return std::all_of(finishers.begin(), finishers.end(),
+                           [&](int i) { return among(i, picks); });
+    }
+    bool allAmongAsTexts(Positions finishers, Positions picks) const {
+        return std::all_of(finishers.begin(), finishers.end(), [&](int i) {
+            return std::any_of(picks.begin(), picks.end(), [&](int k) { return R(i) == S(k); });
+        });
+    }
+
+  private:
+    const RaceOutcome& race_;
+};
+
+// Win, place and show are bets on S1 alone.
+void judgeWinPlaceShow(const RaceView& race, RaceHits& hits) {
+    if (race.is(1, 1)) {
+        hits.won[0] = text::numberOf(race.S(1)) > 0;
+        hits.payouts.insert(hits.payouts.end(), {{11, 1}, {12, 2}, {13, 3}});
+    }
+    for (int k = 2; k <= 4; ++k)
+        hits.won[k - 1] = race.is(1, k) && text::numberOf(race.S(k)) > 0;
+    if (race.is(2, 1))
+        hits.payouts.insert(hits.payouts.end(), {{12, 4}, {13, 5}});
+    if (race.is(3, 1))
+        hits.payouts.push_back({13, 6});
+}
+
+void judgeExactas(const RaceView& race, RaceHits& hits) {
+    const bool bets[] = {
+        race.is(1, 1) && race.is(2, 2),         race.allAmong({1, 2}, {1, 2}),
+        race.is(1, 1) && race.among(2, {2, 3}), race.allAmong({1, 2}, {1, 2, 3}),
+        race.allAmong({1, 2}, {1, 2, 3, 4}),
+    };
+    pay(hits, 15, bets, 7);
+}
+
+void judgeTrifectas(const RaceView& race, RaceHits& hits) {
+    const bool bets[] = {
+        race.is(1, 1) && race.allAmong({2, 3}, {2, 3}),
+        race.is(1, 1) && race.allAmong({2, 3}, {2, 3, 4}),
+        race.allAmong({1, 2, 3}, {1, 2, 3}),
+    };
+    pay(hits, 22, bets, 8);
+}
+
+// Each superfecta type covers the one before it, so a hit pays every later type too.
+void judgeSuperfectas(const RaceView& race, RaceHits& hits) {
+    const bool oneOverTheRest = race.is(1, 1) && race.allAmong({2, 3, 4}, {2, 3, 4});
+    const bool twoOverTheRest =
+        oneOverTheRest || (race.R(1) == race.S(2) && race.allAmongAsTexts({2, 3, 4}, {1, 3, 4}));
+    const bool anyOrder =
+        twoOverTheRest || (race.among(1, {3, 4}) && race.allAmong({2, 3, 4}, {1, 2, 3, 4}));
+    const bool bets[] = {oneOverTheRest, twoOverTheRest, anyOrder};
+    pay(hits, 26, bets, 9);
+}
+
+} // namespace
+
+double payoffAmount(std::string_view payoff) {
+    std::string plain;
+    for (std::size_t at = 0; at < payoff.size(); ++at)
+        if (!isThousandsSeparator(payoff, at))
+            plain += payoff[at];
+    return text::numberOf(plain);
+}
+
+RaceHits judgeRace(const RaceOutcome& outcome) {
+    const RaceView race(outcome);
+    RaceHits hits;
+    judgeWinPlaceShow(race, hits);
+    judgeExactas(race, hits);
+    judgeTrifectas(race, hits);
+    judgeSuperfectas(race, hits);
+    return hits;
+}
+
+} // namespace tallowmere

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/Form1.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallowmere {
+
+// The Record button: appends the card's line, from the summary's totals row,
+// to TBA.ini in the working folder, and stays disabled until the next summary.
+// A failed write is told in a message and leaves TBA.ini as it was.
+void Command4_Click(Form1& form);
+
+// A counter cell of the summary's totals row; a cell that is not a whole
+// number in the 16-bit range reads as 0.
+std::int16_t counterOf(std::string_view cell);
+
+// One line of TBA.ini, without its line end: the stem, the race count
+// right-aligned in 3, the counters of columns 1 to 4 in 5 each, the totals of
+// columns 11 to 13, 15 to 19 and 22 to 24 in 9 each and of 26 to 28 in 10.
+// `totalsRow` holds the cells of the row from column 0; a value too wide for
+// its field is written whole and moves the fields after it.
+std::string archiveLine(std::string_view stem, int raceCount,
+                        const std::vector<std::string>& totalsRow);
+
+// Appends the line, and its CR LF, to the archive; a file that does not end
+// with a line end gets one first, so the line stands alone. The reason of a
+// failure, nothing on success.
+std::optional<std::string> appendArchiveLine(const std::filesystem::path& archive,
+                                             std::string_view line);
+
+} // namespace tallowmere

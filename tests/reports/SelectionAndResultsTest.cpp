@@ -1,0 +1,108 @@
+#include "reports/SelectionAndResults.h"
+
+#include "support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallowmere;
+using tallowmere::testing::TestWindow;
+using tallowmere::testing::writeFile;
+
+namespace {
+
+using Archive = std::optional<std::vector<std::string>>;
+
+// Three races, race 2 on screen while CurrentRace names another row (as after
+// Start): race 1 holds S2's win with blanks around its picks, race 2's
+// results are only in the boxes, race 3 has no selections.
+void showRaceTwoWithResults(Form1& form) {
+    form.Card.RaceCount = 3;
+    form.ActiveCardFile = "  AQU_20260101.pmd";
+    form.Label8.caption = "2";
+    form.CurrentRace = 4;
+    const char* raceOne[] = {" 5", "3 ", "7", "1", "3", "5", "1", "7"};
+    for (int k = 1; k <= 8; ++k) {
+        form.Records.CardPicks.set(1, k, raceOne[k - 1]);
+        form.setText39(k, std::to_string(2 * k));
+    }
+    form.Text57.find(1)->text = "6.00";
+    form.MSFlexGrid2.setText(3, 1, "7");
+}
+
+} // namespace
+
+TEST(RecordButton, IsDisabledWhenAnyArchiveLineIsThisCard) {
+    const std::string mine = "  AQU_20260101  9    2", other = "   CT_20261205  9    1";
+    const std::tuple<const char*, Archive, bool, bool> cases[] = {
+        {"no archive yet", std::nullopt, false, true},
+        {"an empty archive leaves it disabled", std::vector<std::string>{}, false, false},
+        {"an empty archive leaves it enabled", std::vector<std::string>{}, true, true},
+        {"only other cards", Archive{{other, "junk"}}, false, true},
+        {"this card last", Archive{{other, mine}}, true, false},
+        {"this card before another", Archive{{mine, other}}, true, false},
+    };
+    for (const auto& [name, archive, before, after] : cases)
+        EXPECT_EQ(recordButtonEnabled("  AQU_20260101.pmd", archive, before), after) << name;
+}
+
+TEST(SelectionAndResults, WinPercentages) {
+    const std::tuple<int, int, std::optional<std::string>> cases[] = {
+        {1, 2, " 50%"}, {0, 9, "   %"}, {3, 3, "100%"}, {2, 3, " 67%"}, {1, 0, std::nullopt},
+    };
+    for (const auto& [wins, races, text] : cases)
+        EXPECT_EQ(winPercentText(wins, races), text) << wins << " of " << races;
+}
+
+TEST(SelectionAndResults, StoresTheRaceOnScreenAndMarksTheWinners) {
+    TestWindow window;
+    Form1& form = window.form;
+    showRaceTwoWithResults(form);
+    writeFile(window.folder / "TBA.ini", "  AQU_20260101  3\r\n   CT_20261205  9\r\n");
+    SelectionAndResults_Click(form);
+
+    EXPECT_EQ(form.Records.CardPicks.valueAt(2, 5), "10") << "the boxes go to the race on screen";
+    EXPECT_EQ(form.Records.CardPayoffs.valueAt(2, 1), "6.00");
+    EXPECT_EQ(form.Records.CardPicks.valueAt(4, 5), "");
+    EXPECT_EQ(form.CurrentRace, 2);
+    EXPECT_EQ(form.Records.CardPicks.valueAt(1, 1), "5") << "trimmed in place";
+    const Grid& grid = form.MSFlexGrid2;
+    EXPECT_EQ(grid.cell(1, 2)->backColor, (Rgb{255, 255, 100}));
+    EXPECT_FALSE(grid.cell(1, 1)->backColor.has_value());
+    EXPECT_EQ(grid.text(3, 1), "7") << "a race without selections keeps its cells";
+    EXPECT_EQ((std::array{form.SelectionWins.valueAt(1), form.SelectionWins.valueAt(2)}),
+              (std::array<std::int16_t, 2>{0, 1}));
+    EXPECT_EQ(grid.text(22, 2), " 33%");
+    EXPECT_FALSE(form.Command4.enabled) << "an earlier line holds this card";
+}
+
+TEST(SelectionAndResults, ShowsTheReportScreenAndMainScreenUndoesIt) {
+    TestWindow window;
+    Form1& form = window.form;
+    showRaceTwoWithResults(form);
+    SelectionAndResults_Click(form);
+    const Grid& grid = form.MSFlexGrid2;
+    EXPECT_EQ((std::array{form.Window.width, form.Frame5.width, form.Frame5.top, form.Frame5.left,
+                          form.Command4.left, grid.width, grid.height, grid.top,
+                          grid.columnWidth(0), grid.fontSize}),
+              (std::array{18300, 17156, 9000, 0, 8000, 18500, 9000, 0, 1000, 9}));
+    EXPECT_EQ(grid.fontName, "Courier New");
+    EXPECT_TRUE(form.Frame5.visible && form.Command4.visible && grid.visible &&
+                form.menus.MainScreen.visible);
+    EXPECT_TRUE(form.Command4.enabled) << "no archive yet";
+    EXPECT_FALSE(form.Frame4.visible || form.menus.SelectionAndResults.visible);
+
+    MainScreen_Click(form);
+    EXPECT_EQ(form.Window.width, 17400);
+    EXPECT_FALSE(form.Frame5.visible || grid.visible);
+    EXPECT_TRUE(form.Frame4.visible && form.menus.SelectionAndResults.visible);
+}
+
+TEST(SelectionAndResults, WithoutACardComputesNoPercentageAndWritesNoDate) {
+    TestWindow window;
+    SelectionAndResults_Click(window.form);
+    EXPECT_EQ(window.form.MSFlexGrid2.text(22, 1), "");
+    EXPECT_EQ(window.form.MSFlexGrid2.text(21, 11), ".00");
+    EXPECT_NE(tallowmere::testing::readFile(window.folder / "Todays Results.txt")
+                  .find("support@tallowmere.example\r\nTrack\r\n\r\n---"),
+              std::string::npos);
+}
