@@ -60,6 +60,13 @@ struct BatchTest : ::testing::Test {
                                        root / "TrackMaster ExE Files" / table.path().filename());
         std::filesystem::copy_file(samples / "TrackEditor.ini", root / "TrackEditor.ini");
     }
+
+    // The sample card's results chart, where Auto Record looks for it.
+    void copySampleChart() {
+        std::filesystem::create_directories(root / "Results");
+        std::filesystem::copy_file(std::filesystem::path(TALLOWMERE_SAMPLES) / "results.pmr",
+                                   root / "Results" / "   CT_20261205.pmr");
+    }
 };
 
 } // namespace
@@ -272,15 +279,24 @@ TEST_F(BatchTest, RaceAndScratchButtonsOfNoCardAreRefused) {
 
 TEST_F(BatchTest, AutoRecordOnTheSampleCardShowsTheRaceOnScreen) {
     copySampleCard();
-    const std::string chart = "   CT_20261205.pmr";
-    std::filesystem::create_directories(root / "Results");
-    std::filesystem::copy_file(std::filesystem::path(TALLOWMERE_SAMPLES) / "Results" / chart,
-                               root / "Results" / chart);
+    copySampleChart();
     const Outcome outcome = run({"start", "auto-record", "state", "race", "3", "state", "results"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(outcome.out, readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "cli" /
                                     "sample-auto-record-race3.txt"));
+}
+
+TEST_F(BatchTest, TheSampleCardFromItsChartToTheArchive) {
+    copySampleCard();
+    copySampleChart();
+    const Outcome outcome = run({"start", "auto-record", "summary", "record", "close"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "");
+    const std::filesystem::path expected = std::filesystem::path(TALLOWMERE_FIXTURES) / "cli";
+    EXPECT_EQ(readFile(root / "Todays Results.txt"),
+              readFile(expected / "sample-chart-todays-results.txt"));
+    EXPECT_EQ(readFile(root / "TBA.ini"), readFile(expected / "sample-chart-archive.ini"));
 }
 
 TEST_F(BatchTest, AutoRecordAndResultsAreRefusedWhenTheirMenuItemCannotBeClicked) {

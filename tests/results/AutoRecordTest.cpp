@@ -37,7 +37,7 @@ struct AutoRecordWindow : TestWindow {
 TEST(AutoRecord, RecordsTheWholeChartAndShowsTheRaceOnScreen) {
     AutoRecordWindow window;
     Form1& form = window.form;
-    window.useChart(samples / "Results" / sampleChart);
+    window.useChart(samples / "results.pmr");
     EBET_Click(form);
     EXPECT_TRUE(window.platform.calls.empty());
     EXPECT_EQ(form.CurrentRace, 9);
@@ -68,7 +68,7 @@ TEST(AutoRecord, RecordsTheWholeChartAndShowsTheRaceOnScreen) {
 
 TEST(AutoRecord, RunningTwiceGivesTheSameArrays) {
     AutoRecordWindow window;
-    window.useChart(samples / "Results" / sampleChart);
+    window.useChart(samples / "results.pmr");
     EBET_Click(window.form);
     const RecordArrays once = window.form.Records;
     EBET_Click(window.form);
@@ -100,7 +100,7 @@ TEST(AutoRecord, AChartOfAnotherDateIsRefusedAndNothingIsRecorded) {
 
 TEST(AutoRecord, ACardWhoseTrackIsNotInTheTrackListIsRefused) {
     AutoRecordWindow window;
-    window.useChart(samples / "Results" / sampleChart);
+    window.useChart(samples / "results.pmr");
     window.useTrackFile(fixtures / "charts" / "TrackEditor-without-CT.ini");
     EBET_Click(window.form);
     EXPECT_EQ(window.platform.calls.back(), "message    CT_20261205_20261205");
@@ -132,7 +132,7 @@ TEST(AutoRecord, AMissingChartOnlyReShowsTheRaceOnScreen) {
 
 TEST(AutoRecord, NoRaceOnScreenShowsNothing) {
     AutoRecordWindow window("RN");
-    window.useChart(samples / "Results" / sampleChart);
+    window.useChart(samples / "results.pmr");
     EBET_Click(window.form);
     EXPECT_EQ(window.form.Records.CardPayoffs.valueAt(3, 1), "  6.20");
     EXPECT_EQ(window.form.Text57.valueAt(1).text, "");
