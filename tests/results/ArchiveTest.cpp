@@ -2,7 +2,9 @@
 
 #include "support/TestWindow.h"
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -98,4 +100,12 @@ TEST(RecordButton, AnArchiveThatCannotBeWrittenIsToldAndKeptWhole) {
     EXPECT_EQ(message.text.substr(0, prefix.size()), prefix);
     EXPECT_GT(message.text.size(), prefix.size());
     EXPECT_EQ(readFile(window.folder / "TBA.ini" / "inside"), "kept");
+}
+
+TEST(ArchiveAppend, AFullDiskIsToldAndAddsNothing) {
+    TempFolder folder;
+    const auto archive = folder / "TBA.ini";
+    std::filesystem::create_symlink("/dev/full", archive);
+    EXPECT_EQ(appendArchiveLine(archive, "LINE"), std::strerror(ENOSPC));
+    EXPECT_TRUE(std::filesystem::is_symlink(archive));
 }

@@ -154,6 +154,11 @@ TEST(ResultsChartReading, FinisherLines) {
          {pick(3, 5, " 5"), pay(3, 1, "212.60"), pay(3, 2, "101.20"), pay(3, 3, " 44.80"),
           pick(3, 6, " 2"), pay(3, 4, "140.00"), pay(3, 5, "112.60"), pick(3, 7, " 7"),
           pay(3, 6, "100.00")}},
+        {"letters in payoff fields: read as far as they are numbers",
+         {" 5  Sonnet   5.4O   x.20   N/A", " 2  Lantern   6.8O   --", " 7  Verdict   ?"},
+         {pick(3, 5, " 5"), pay(3, 1, "  5.40"), pay(3, 2, "   .00"), pay(3, 3, "   .00"),
+          pick(3, 6, " 2"), pay(3, 4, "  6.80"), pay(3, 5, "   .00"), pick(3, 7, " 7"),
+          pay(3, 6, "   .00")}},
         {"a finisher line holding a colon is not a race heading",
          {" 5  Sonnet   5.40   3.20   2.60", " 2  Time: 1:11   6.80   4.20", " 7  Verdict   8.40"},
          {pick(3, 5, " 5"), pay(3, 1, "  5.40"), pay(3, 2, "  3.20"), pay(3, 3, "  2.60"),
@@ -289,4 +294,12 @@ TEST(ResultsChartReading, RecordingKeepsWhatTheChartDoesNotGiveAndColumnTen) {
     const RecordArrays once = records;
     recordChartValues(records, readChart(raceSeven, 1).values);
     EXPECT_EQ(records, once) << "recording the same chart twice gives the same arrays";
+}
+
+TEST(ResultsChartReading, AnEmptyChartPassesAndRecordsNothing) {
+    EXPECT_EQ(checkChart({}, TrackFile(xyzTracks), xyzCard).outcome, Outcome::Passes);
+    const ChartReading reading = readChart({}, 3);
+    EXPECT_TRUE(reading.values.empty());
+    EXPECT_EQ(reading.lastRace, 3);
+    EXPECT_FALSE(reading.ended);
 }
