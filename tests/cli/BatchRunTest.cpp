@@ -22,7 +22,8 @@ const std::string usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
-    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
+    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version,\n"
+    "          profile ALL|SELECTOR, print, print-profile\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
 struct BatchTest : ::testing::Test {
@@ -64,6 +65,7 @@ TEST_F(BatchTest, UsageErrorsRunNothing) {
         {{"frobnicate"}, "unknown command frobnicate"},
         {{"version", "summary"}, "unknown command summary"},
         {{"version", "grid"}, "grid: missing argument"},
+        {{"version", "profile"}, "profile: missing argument"},
         {{"version", "grid", "4"}, "grid: bad argument 4"},
         {{"link", "tm"}, "link: bad argument tm"},
         {{"edit", "notes"}, "edit: bad argument notes"},
