@@ -6,10 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace tallowmere;
-using tallowmere::testing::readFile;
-using tallowmere::testing::TestWindow;
-using tallowmere::testing::winOnlyLine;
-using tallowmere::testing::writeFile;
+using namespace tallowmere::testing;
 
 namespace {
 
@@ -205,24 +202,41 @@ TEST(BettingProfileCommand, ASizeCategoryAskedTwiceGivesTheSameProfile) {
 }
 
 TEST(BettingProfileCommand, FailsWithoutItsFiles) {
+    const std::string card = winOnlyLine("CD", "20261101", 9, "1.00") + "\r\n";
     const struct {
         const char* name;
         const char* selector;
-        bool trackFile;
-    } cases[] = {{"no archive", "ALL", true}, {"no track file", "1.M", false}};
-    for (const auto& [name, selector, trackFile] : cases) {
+        std::optional<std::string> trackFile, archive;
+    } cases[] = {
+        {"no archive", "ALL", std::nullopt, std::nullopt},
+        {"no archive for a size", "1.M", "CD   Churchill Downs     95     91  1.M\r\n",
+         std::nullopt},
+        {"no track file", "1.M", std::nullopt, card},
+        {"an empty track file", "1.M", "", card},
+    };
+    for (const auto& [name, selector, trackFile, archive] : cases) {
         TestWindow window;
         if (trackFile)
-            writeFile(window.folder / "TrackEditor.ini",
-                      "CD   Churchill Downs     95     91  1.M\r\n");
-        else
-            writeFile(window.folder / "TBA.ini", winOnlyLine("CD", "20261101", 9, "1.00") + "\r\n");
+            writeFile(window.folder / "TrackEditor.ini", *trackFile);
+        if (archive)
+            writeFile(window.folder / "TBA.ini", *archive);
         window.platform.calls.clear();
         List1_Click(window.form, selector);
         EXPECT_FALSE(window.form.MSFlexGrid3.visible) << name;
-        EXPECT_EQ(std::filesystem::exists(window.folder / "TBA.txt"), !trackFile) << name;
+        EXPECT_EQ(std::filesystem::exists(window.folder / "TBA.txt"), archive.has_value()) << name;
         EXPECT_TRUE(window.platform.calls.empty()) << name;
     }
+}
+
+TEST(BettingProfileCommand, ALowerCaseSelectorIsMatchedAsUpperCase) {
+    TestWindow window;
+    writeFile(window.folder / "TBA.ini", winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n" +
+                                             winOnlyLine("SA", "20261102", 9, "10.00") + "\r\n" +
+                                             winOnlyLine("cd", "20261103", 9, "10.00") + "\r\n");
+    List1_Click(window.form, "cd");
+    EXPECT_EQ(readFile(window.folder / "TBA.txt"),
+              winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n");
+    EXPECT_TRUE(window.form.MSFlexGrid3.visible);
 }
 
 TEST(BettingProfileCommand, ACopyThatCannotBeWrittenEndsTheProfile) {

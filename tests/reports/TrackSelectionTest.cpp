@@ -6,10 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace tallowmere;
-using tallowmere::testing::readFile;
-using tallowmere::testing::TestWindow;
-using tallowmere::testing::winOnlyLine;
-using tallowmere::testing::writeFile;
+using namespace tallowmere::testing;
 
 namespace {
 
