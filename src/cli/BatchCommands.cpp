@@ -4,9 +4,12 @@
 #include "cli/WindowPrinting.h"
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
-#include "results/ResultsCommands.h"
+#include "reports/BettingProfile.h"
+#include "reports/ReportPrinting.h"
 #include "reports/SelectionAndResults.h"
+#include "reports/TrackSelection.h"
 #include "results/Archive.h"
+#include "results/ResultsCommands.h"
 #include "selection/KeyEntries.h"
 #include "selection/Scratches.h"
 
@@ -19,7 +22,8 @@ const std::string_view batchUsage =
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
     "          key-entries, auto-record, results, edit archives|tracks,\n"
-    "          link TM|DRF|TRC|PTR, about, version\n";
+    "          link TM|DRF|TRC|PTR, about, version, profile ALL|SELECTOR, print,\n"
+    "          print-profile\n";
 
 namespace {
 
@@ -93,6 +97,17 @@ void openLink(Form1& form, const Args& args, std::ostream&) {
      : page == "DRF" ? DRF_Click
      : page == "TRC" ? TRC_Click
                      : PTR_Click)(form);
+}
+
+// "ALL" is Betting Profiles > All Tracks; any other text is Select Track and
+// then a click on that text in the track list, shown there or not.
+void showProfile(Form1& form, const Args& args, std::ostream&) {
+    if (args[0] == "ALL") {
+        ALL_Click(form);
+        return;
+    }
+    Select_Click(form);
+    List1_Click(form, args[0]);
 }
 
 void typeInto(Form1& form, const Args& args, std::ostream&) {
@@ -169,6 +184,13 @@ const std::vector<BatchCommand>& batchCommands() {
         {"link", 1, oneOf({"TM", "DRF", "TRC", "PTR"}),
          [](const Form1& form, const Args& args) { return needsMenuItem(form, linkItem(args[0])); },
          openLink},
+        {"profile", 1, [](const Args&) { return true; },
+         [](const Form1& form, const Args& args) {
+             return needsMenuItem(form, args[0] == "ALL" ? &Menus::ALL : &Menus::Select);
+         },
+         showProfile},
+        {"print", 0, noArguments, needsItem<&Menus::Print1>, click<Print1_Click>},
+        {"print-profile", 0, noArguments, needsItem<&Menus::Print2>, click<Print2_Click>},
         {"about", 0, noArguments, needsItem<&Menus::About>, click<About_Click>},
         {"version", 0, noArguments, needsItem<&Menus::Version>, click<Version_Click>},
     };

@@ -1,5 +1,6 @@
 #include "text/Numbers.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -102,8 +103,9 @@ DecimalForm decimalFormOf(double value) {
     if (value == 0.0 || !std::isfinite(value))
         return form;
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
-    std::string_view scientific(buffer);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
     if (scientific.front() == '-') {
         form.negative = true;
         scientific.remove_prefix(1);

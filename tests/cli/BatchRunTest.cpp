@@ -28,7 +28,8 @@ const std::string usage =
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
     "          key-entries, auto-record, results, edit archives|tracks,\n"
-    "          link TM|DRF|TRC|PTR, about, version\n";
+    "          link TM|DRF|TRC|PTR, about, version, profile ALL|SELECTOR, print,\n"
+    "          print-profile\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
 struct BatchTest : ::testing::Test {
@@ -77,6 +78,7 @@ TEST_F(BatchTest, UsageErrorsRunNothing) {
         {{"frobnicate"}, "unknown command frobnicate"},
         {{"version", "summaries"}, "unknown command summaries"},
         {{"version", "grid"}, "grid: missing argument"},
+        {{"version", "profile"}, "profile: missing argument"},
         {{"version", "grid", "4"}, "grid: bad argument 4"},
         {{"link", "tm"}, "link: bad argument tm"},
         {{"edit", "notes"}, "edit: bad argument notes"},

@@ -1,0 +1,91 @@
+#include "reports/BettingProfile.h"
+
+#include "reports/ProfileSelection.h"
+#include "text/TextFiles.h"
+#include "text/Texts.h"
+
+namespace tallowmere {
+namespace {
+
+// Returns false when the profile stops here.
+bool prepareProfileScreen(Form1& form, const std::string& selector) {
+    form.menus.Print2.visible = true;
+    form.menus.Print1.visible = false;
+    form.List1.visible = false;
+    if (selector == "EXIT") {
+        form.Window.width = 17400;
+        return false;
+    }
+    form.Window.width = 16250;
+    form.MSFlexGrid3.clear();
+    form.MSFlexGrid3.visible = false;
+    form.Window.caption = "Betting Profile";
+    form.menus.MainScreen.visible = true;
+    if (selector.empty()) {
+        form.Window.width = 17400;
+        return false;
+    }
+    return true;
+}
+
+// The filled grid takes the place of the shown one, hidden at the window's top
+// left; it is shown only when the profile was completed.
+void placeProfileGrid(Form1& form, ProfileGrid profile) {
+    Grid& grid = form.MSFlexGrid3;
+    profile.grid.fontName = grid.fontName;
+    profile.grid.fontSize = grid.fontSize;
+    grid = std::move(profile.grid);
+    grid.top = 0;
+    grid.left = 0;
+    grid.width = 17100;
+    grid.height = 12500;
+    grid.visible = false;
+    form.Window.width = 17400;
+    form.Window.height = 11200;
+    if (!profile.complete)
+        return;
+    grid.height = 10000;
+    grid.visible = true;
+}
+
+} // namespace
+
+void hideRaceCardItems(Menus& menus) {
+    for (MenuItemOf item :
+         {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results})
+        (menus.*item).visible = false;
+}
+
+std::optional<BettingProfile> bettingProfile(std::string_view selector,
+                                             const std::optional<std::vector<std::string>>& archive,
+                                             const TrackFile& tracks) {
+    const auto kept = selectArchiveLines(selector, archive, tracks);
+    if (!kept)
+        return std::nullopt;
+    const std::vector<std::string_view> newestFirst(kept->rbegin(), kept->rend());
+    return BettingProfile{archiveCopyText(*kept), profileGrid(newestFirst)};
+}
+
+void Profile2(Form1& form, const std::string& selector) {
+    if (!prepareProfileScreen(form, selector))
+        return;
+    auto profile = bettingProfile(upperCase(selector), text::readLines(form.WorkFolder / "TBA.ini"),
+                                  TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
+    if (!profile)
+        return;
+    if (text::replaceFile(form.WorkFolder / "TBA.txt", profile->archiveCopy))
+        return;
+    placeProfileGrid(form, std::move(profile->profile));
+}
+
+void ALL_Click(Form1& form) {
+    hideRaceCardItems(form.menus);
+    Profile2(form, "ALL");
+}
+
+void List1_Click(Form1& form, const std::string& clicked) {
+    form.List1.height = 50;
+    Profile2(form, text::trimmed(clicked));
+}
+
+} // namespace tallowmere

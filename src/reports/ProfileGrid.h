@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/Grid.h"
+
+#include <string_view>
+#include <vector>
+
+namespace tallowmere {
+
+// The profile grid of MSFlexGrid3: headers, labels, widths and alignment, a
+// row per race card from row 11, the totals per bet type in rows 3 to 7, the
+// race and selection totals in row 9 and the selections' win percentages in
+// row 10.
+struct ProfileGrid {
+    Grid grid{0, 0};
+    // False when the profile holds no race: the percentages cannot be worked
+    // out, the grid stays as it was at that moment and is not shown.
+    bool complete = false;
+};
+
+// The grid of the archive lines as TBA.txt holds them (newest first). An empty
+// line takes no row.
+ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines);
+
+} // namespace tallowmere

@@ -1,0 +1,206 @@
+#include "reports/BettingProfile.h"
+
+#include "reports/ArchiveLines.h"
+#include "support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallowmere;
+using namespace tallowmere::testing;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::vector<std::string> cardColumn(const Grid& grid) {
+    std::vector<std::string> cards;
+    for (int r = 11; !grid.text(r, 0).empty(); ++r)
+        cards.push_back(grid.text(r, 0));
+    return cards;
+}
+
+const TrackFile twoMileTracks(Lines{"CD   Churchill Downs     95     91  1.M",
+                                    "SAR  Saratoga            98     95  1.Q",
+                                    "SA   Santa Anita         97     94  1.M"});
+
+} // namespace
+
+TEST(BettingProfile, SelectsTheArchiveLinesOfItsSelector) {
+    const Lines archive = {
+        winOnlyLine("CD", "20261101", 9, "10.00"), winOnlyLine("SAR", "20261102", 9, "11.00"),
+        winOnlyLine("SA", "20261103", 9, "12.00"), winOnlyLine("CD", "20261104", 9, "13.00"),
+        winOnlyLine("cd", "20261105", 9, "14.00")};
+    const struct {
+        std::string selector;
+        std::vector<int> kept; // indexes into the archive, newest first
+    } cases[] = {
+        {"ALL", {4, 3, 2, 1, 0}},
+        {"CD", {3, 0}}, // a code stored in lower case never matches
+        {"SA", {2}},
+        {"1.M", {3, 2, 0}},
+        {"1.MILE", {}}, // a size category is matched whole
+        {"5/8", {}},
+        {"---------------------", {}},
+        {"1/2", {}},
+    };
+    for (const auto& [selector, kept] : cases) {
+        const auto profile = bettingProfile(selector, archive, twoMileTracks);
+        ASSERT_TRUE(profile) << selector;
+        std::string copy;
+        std::vector<std::string> stems;
+        for (int i : kept) {
+            copy += archive[i] + "\r\n";
+            stems.push_back(archive[i].substr(0, 14));
+        }
+        EXPECT_EQ(profile->archiveCopy, copy) << selector;
+        EXPECT_EQ(cardColumn(profile->profile.grid), stems) << selector;
+        EXPECT_EQ(profile->profile.grid.text(9, 0), std::to_string(kept.size()) + " Race Cards");
+        EXPECT_EQ(profile->profile.complete, !kept.empty()) << selector;
+    }
+}
+
+TEST(BettingProfile, ATrackListedTwiceKeepsItsLinesTwice) {
+    const TrackFile tracks(Lines{"CD   Churchill Downs     95     91  1.M",
+                                 "CD   Churchill again     95     91  1.M"});
+    const Lines archive = {winOnlyLine("CD", "20261101", 9, "10.00")};
+    EXPECT_EQ(bettingProfile("1.M", archive, tracks)->archiveCopy,
+              archive[0] + "\r\n" + archive[0] + "\r\n");
+}
+
+TEST(BettingProfile, TotalsPerBetType) {
+    const Lines archive = {winOnlyLine("CD", "20261101", 12, "20.35"),
+                           winOnlyLine("CD", "20261102", 8, "25.25")};
+    const Grid grid = bettingProfile("ALL", archive, {})->profile.grid;
+    const auto column = [&](int c) {
+        std::vector<std::string> cells;
+        for (int r = 3; r <= 7; ++r)
+            cells.push_back(grid.text(r, c));
+        return cells;
+    };
+    using Cells = std::vector<std::string>;
+    EXPECT_EQ(column(6), (Cells{"     45.60", "    273.60", "    240.00", "     33.60", " 14.0%"}));
+    EXPECT_TRUE(grid.cell(6, 6)->bold);
+    EXPECT_EQ(column(7),
+              (Cells{"       .00", "       .00", "    240.00", "   -240.00", "-100.0%"}));
+    EXPECT_FALSE(grid.cell(6, 7)->bold);
+    EXPECT_EQ(column(17), (Cells{"       .00", "       .00", "", "", ""}));
+    EXPECT_EQ(grid.text(9, 1), "  20");
+    EXPECT_EQ(grid.text(9, 2), "    2");
+    EXPECT_EQ(grid.text(10, 2), "10%");
+}
+
+// Each running total is kept as its two-decimal text: 1.005 shows as 1.01, and
+// the next 1.005 adds to that.
+TEST(BettingProfile, SumsTheReturnsToTwoDecimals) {
+    const Lines archive = {winOnlyLine("CD", "20261101", 3, "1.005"),
+                           winOnlyLine("CD", "20261102", 3, "1.005")};
+    EXPECT_EQ(bettingProfile("ALL", archive, {})->profile.grid.text(3, 6), "      2.02");
+}
+
+// Damaged archives: whatever the lines hold, the profile reads them without
+// harm and copies them as they are.
+TEST(BettingProfile, ReadsDamagedArchives) {
+    const std::string card = winOnlyLine("CD", "20261101", 9, "10.00");
+    const std::string huge(1 << 20, '7');
+    const struct {
+        const char* name;
+        std::string archive;
+        std::string copy;
+        int cards;
+    } cases[] = {
+        {"short lines", "   CD_2026\r\n   CD\r\n", "   CD\r\n   CD_2026\r\n", 2},
+        {"letters in numbers", "   CD_20261101 9x   1a  abc", "   CD_20261101 9x   1a  abc\r\n", 1},
+        {"blank lines", "\r\n\r\n" + card + "\r\n\r\n", "\r\n" + card + "\r\n\r\n\r\n", 1},
+        {"lone line feeds", card + "\n" + card + "\n", card + "\r\n" + card + "\r\n", 2},
+        {"no final line end", card, card + "\r\n", 1},
+        {"a 1 MB line", huge, huge + "\r\n", 1},
+    };
+    for (const auto& [name, archive, copy, cards] : cases) {
+        TestWindow window;
+        writeFile(window.folder / "TBA.ini", archive);
+        List1_Click(window.form, "ALL");
+        EXPECT_EQ(readFile(window.folder / "TBA.txt"), copy) << name;
+        EXPECT_EQ(window.form.MSFlexGrid3.text(9, 0), std::to_string(cards) + " Race Cards");
+        EXPECT_EQ(readFile(window.folder / "TBA.ini"), archive) << name;
+    }
+}
+
+TEST(BettingProfileCommand, ShowsTheProfileScreenUntilAnEntryGivesNoProfile) {
+    TestWindow window;
+    Form1& form = window.form;
+    writeFile(window.folder / "TBA.ini", winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n");
+    form.List1.visible = true;
+    ALL_Click(form);
+    const Menus& menus = form.menus;
+    EXPECT_TRUE(form.MSFlexGrid3.visible && menus.Print2.visible && menus.MainScreen.visible);
+    EXPECT_FALSE(form.List1.visible || menus.Print1.visible || menus.SelectionAndResults.visible ||
+                 menus.EBET.visible || menus.PTR.visible || menus.Results.visible);
+    EXPECT_EQ(form.Window.caption, "Betting Profile");
+    EXPECT_EQ(form.MSFlexGrid3.cell(5, 0)->alignment, CellAlignment::Centre);
+    EXPECT_EQ(form.MSFlexGrid3.cell(1400, 19)->alignment, CellAlignment::Right);
+
+    List1_Click(form, " EXIT ");
+    EXPECT_TRUE(form.MSFlexGrid3.visible) << "EXIT only closes the list";
+    EXPECT_EQ(form.List1.height, 50);
+    List1_Click(form, "");
+    EXPECT_FALSE(form.MSFlexGrid3.visible);
+    EXPECT_EQ(form.MSFlexGrid3.text(11, 0), "");
+    List1_Click(form, "ZZZ");
+    EXPECT_FALSE(form.MSFlexGrid3.visible) << "a profile of no race shows no grid";
+    EXPECT_EQ(readFile(window.folder / "TBA.txt"), "");
+}
+
+TEST(BettingProfileCommand, ASizeCategoryAskedTwiceGivesTheSameProfile) {
+    TestWindow window;
+    writeFile(
+        window.folder / "TrackEditor.ini",
+        "CD   Churchill Downs     95     91  1.M\r\nSA   Santa Anita         97     94  1.M\r\n");
+    const std::string archive = winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n" +
+                                winOnlyLine("SA", "20261102", 9, "10.00") + "\r\n";
+    writeFile(window.folder / "TBA.ini", archive);
+    for (const char* selector : {"1.m", "1.M"}) {
+        List1_Click(window.form, selector);
+        EXPECT_EQ(readFile(window.folder / "TBA.txt"),
+                  archive.substr(168) + archive.substr(0, 168));
+        EXPECT_EQ(window.form.MSFlexGrid3.text(9, 0), "2 Race Cards");
+    }
+}
+
+TEST(BettingProfileCommand, FailsWithoutItsFiles) {
+    const std::string card = winOnlyLine("CD", "20261101", 9, "1.00") + "\r\n";
+    const struct {
+        const char* name;
+        const char* selector;
+        std::optional<std::string> trackFile, archive;
+    } cases[] = {
+        {"no archive", "ALL", std::nullopt, std::nullopt},
+        {"no archive for a size", "1.M", "CD   Churchill Downs     95     91  1.M\r\n",
+         std::nullopt},
+        {"no track file", "1.M", std::nullopt, card},
+        {"an empty track file", "1.M", "", card},
+    };
+    for (const auto& [name, selector, trackFile, archive] : cases) {
+        TestWindow window;
+        if (trackFile)
+            writeFile(window.folder / "TrackEditor.ini", *trackFile);
+        if (archive)
+            writeFile(window.folder / "TBA.ini", *archive);
+        window.platform.calls.clear();
+        List1_Click(window.form, selector);
+        EXPECT_FALSE(window.form.MSFlexGrid3.visible) << name;
+        EXPECT_EQ(std::filesystem::exists(window.folder / "TBA.txt"), archive.has_value()) << name;
+        EXPECT_TRUE(window.platform.calls.empty()) << name;
+    }
+}
+
+TEST(BettingProfileCommand, ACopyThatCannotBeWrittenEndsTheProfile) {
+    TestWindow window;
+    const std::string archive = winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n";
+    writeFile(window.folder / "TBA.ini", archive);
+    std::filesystem::create_directory(window.folder / "TBA.txt");
+    ALL_Click(window.form);
+    EXPECT_FALSE(window.form.MSFlexGrid3.visible);
+    EXPECT_EQ(window.form.MSFlexGrid3.text(11, 0), "");
+    EXPECT_TRUE(std::filesystem::is_directory(window.folder / "TBA.txt"));
+    EXPECT_EQ(readFile(window.folder / "TBA.ini"), archive);
+}
