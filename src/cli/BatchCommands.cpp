@@ -4,6 +4,9 @@
 #include "cli/WindowPrinting.h"
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
+#include "reports/ProgramView.h"
+#include "reports/SelectionsView.h"
+#include "selection/EntriesList.h"
 #include "selection/KeyEntries.h"
 #include "selection/Scratches.h"
 
@@ -15,7 +18,8 @@ const std::string_view batchUsage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, key-entries,\n"
-    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version\n";
+    "          program, selections, entries, edit archives|tracks, link TM|DRF|TRC|PTR,\n"
+    "          about, version\n";
 
 namespace {
 
@@ -145,6 +149,9 @@ const std::vector<BatchCommand>& batchCommands() {
         {"new-recall", 0, noArguments, needsItem<&Menus::NewRC>, click<NewRC_Click>, true},
         {"main-screen", 0, noArguments, needsItem<&Menus::MainScreen>, click<MainScreen_Click>},
         {"key-entries", 0, noArguments, needsItem<&Menus::Pick3>, click<Pick3_Click>},
+        {"program", 0, noArguments, needsItem<&Menus::Program>, click<Program_Click>},
+        {"selections", 0, noArguments, needsItem<&Menus::Selections>, click<Selections_Click>},
+        {"entries", 0, noArguments, needsItem<&Menus::Entries>, click<Entries_Click>},
         {"edit", 1, oneOf({"archives", "tracks"}),
          [](const Form1& form, const Args& args) {
              return needsMenuItem(form,
