@@ -24,6 +24,7 @@ struct ProgramPastRace {
     std::string rating;
 };
 
+// Past race `past` of an entry, formatted.
 ProgramPastRace programPastRace(const CardStore& store, int entry, int past);
 
 // One past-performance line of the program file, from the formatted fields.
@@ -42,6 +43,7 @@ struct ProgramFile {
 ProgramFile programFile(const CardStore& store, const SelectionResults& selections,
                         std::string_view trackName);
 
+// Writes the formatted texts over the card's.
 void storeFormatted(CardStore& store, const std::vector<ProgramPastRace>& formatted);
 
 // File > View Program: writes the active card's program file, keeps the

@@ -31,6 +31,7 @@ struct EntriesList {
 // the lines written, so a gap in the posts shifts them in later races.
 EntriesList entriesList(const CardStore& store, const SelectionResults& selections);
 
+// Writes the lines' formatted texts over the card's.
 void storeEntriesListLines(CardStore& store, const std::vector<EntriesListLine>& lines);
 
 // File > Entries List: writes the active card's entries list, keeps its
