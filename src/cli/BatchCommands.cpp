@@ -5,11 +5,14 @@
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
 #include "reports/BettingProfile.h"
+#include "reports/ProgramView.h"
 #include "reports/ReportPrinting.h"
 #include "reports/SelectionAndResults.h"
+#include "reports/SelectionsView.h"
 #include "reports/TrackSelection.h"
 #include "results/Archive.h"
 #include "results/ResultsCommands.h"
+#include "selection/EntriesList.h"
 #include "selection/KeyEntries.h"
 #include "selection/Scratches.h"
 
@@ -21,9 +24,9 @@ const std::string_view batchUsage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
-    "          key-entries, auto-record, results, edit archives|tracks,\n"
-    "          link TM|DRF|TRC|PTR, about, version, profile ALL|SELECTOR, print,\n"
-    "          print-profile\n";
+    "          key-entries, program, selections, entries, auto-record, results,\n"
+    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version,\n"
+    "          profile ALL|SELECTOR, print, print-profile\n";
 
 namespace {
 
@@ -171,6 +174,9 @@ const std::vector<BatchCommand>& batchCommands() {
          },
          click<Command4_Click>},
         {"key-entries", 0, noArguments, needsItem<&Menus::Pick3>, click<Pick3_Click>},
+        {"program", 0, noArguments, needsItem<&Menus::Program>, click<Program_Click>},
+        {"selections", 0, noArguments, needsItem<&Menus::Selections>, click<Selections_Click>},
+        {"entries", 0, noArguments, needsItem<&Menus::Entries>, click<Entries_Click>},
         {"auto-record", 0, noArguments, needsItem<&Menus::EBET>, click<EBET_Click>},
         {"results", 0, noArguments, needsItem<&Menus::Results>, click<Results_Click>},
         {"edit", 1, oneOf({"archives", "tracks"}),

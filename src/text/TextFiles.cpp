@@ -44,6 +44,13 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     return content;
 }
 
+bool writeWholeFile(const std::filesystem::path& path, std::string_view content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    return !out.fail();
+}
+
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {
     auto content = readWholeFile(path);
     if (!content)

@@ -16,6 +16,10 @@ std::vector<std::string> splitLines(std::string_view content);
 // The bytes of a file; nothing when it is missing or cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
+// Creates or empties the file and writes `content`, for files the program
+// forms again on every run. Whether the whole content was written.
+bool writeWholeFile(const std::filesystem::path& path, std::string_view content);
+
 // The lines of a file as splitLines reads them; nothing when it cannot be read.
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path);
 

@@ -16,6 +16,12 @@ std::string rightAligned(std::string_view text, std::size_t n) {
     return std::string(n - text.size(), ' ') + std::string(text);
 }
 
+std::string leftAligned(std::string_view text, std::size_t n) {
+    if (text.size() >= n)
+        return std::string(text);
+    return std::string(text) + std::string(n - text.size(), ' ');
+}
+
 std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)

@@ -16,6 +16,9 @@ std::string lastChars(std::string_view text, std::size_t n);
 // text is kept whole, so the fixed columns after it shift.
 std::string rightAligned(std::string_view text, std::size_t n);
 
+// Followed by blanks up to n characters; a longer text is kept whole.
+std::string leftAligned(std::string_view text, std::size_t n);
+
 // Blanks removed on both sides, or on the right only.
 std::string trimmed(std::string_view text);
 std::string trimmedRight(std::string_view text);

@@ -27,9 +27,9 @@ const std::string usage =
     "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
     "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
-    "          key-entries, auto-record, results, edit archives|tracks,\n"
-    "          link TM|DRF|TRC|PTR, about, version, profile ALL|SELECTOR, print,\n"
-    "          print-profile\n";
+    "          key-entries, program, selections, entries, auto-record, results,\n"
+    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version,\n"
+    "          profile ALL|SELECTOR, print, print-profile\n";
 
 // Runs against a fresh data root; "ROOT" in the output stands for its path.
 struct BatchTest : ::testing::Test {
@@ -238,9 +238,27 @@ TEST_F(BatchTest, CloseAfterStartSavesTheSampleCard) {
 }
 
 TEST_F(BatchTest, KeyEntriesWithoutACardShowNothing) {
-    const Outcome outcome = run({"key-entries"});
+    const Outcome outcome = run({"key-entries", "program", "selections", "entries"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "");
+    for (const char* folder : {"Programs", "Selections", "Entries"})
+        EXPECT_TRUE(std::filesystem::is_empty(root / folder)) << folder;
+}
+
+TEST_F(BatchTest, TheViewsOfTheSampleCardAndTheRaceShownAfter) {
+    copySampleCard();
+    const Outcome outcome = run({"start", "program", "selections", "entries", "key-entries", "race",
+                                 "2", "state", "grid", "1"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    const auto fixtures = std::filesystem::path(TALLOWMERE_FIXTURES) / "cli";
+    EXPECT_EQ(outcome.out, readFile(fixtures / "sample-views-race2.txt"));
+    for (const char* file : {"Programs/   CT_20261205.ppp", "Selections/   CT_20261205.pms",
+                             "Entries/   CT_20261205.pmx"})
+        EXPECT_EQ(
+            readFile(root / file),
+            readFile(fixtures / ("sample" + std::filesystem::path(file).extension().string())))
+            << file;
 }
 
 TEST_F(BatchTest, RacesTypedBoxesAndAScratchOnTheSampleCard) {
