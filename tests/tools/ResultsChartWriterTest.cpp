@@ -102,10 +102,9 @@ TEST(ResultsChartWriter, TheSameRequestGivesTheSameChart) {
     EXPECT_EQ(cardgen::resultsChartText(drawn(first).chart), chart);
     EXPECT_NE(cardgen::resultsChartText(drawn(request(43, {9, 8, 2}, "CT")).chart),
               cardgen::resultsChartText(drawn(request(44, {9, 8, 2}, "CT")).chart));
-    EXPECT_NE(chart.find("\r\n"), std::string::npos);
-    EXPECT_EQ(chart.find('\n'), chart.find("\r\n") + 1) << "every line ends in CR LF";
+    ASSERT_TRUE(chart.ends_with("\r\n"));
     for (std::size_t at = chart.find('\n'); at != std::string::npos; at = chart.find('\n', at + 1))
-        ASSERT_EQ(chart[at - 1], '\r');
+        ASSERT_EQ(chart[at - 1], '\r') << "every line ends in CR LF";
 }
 
 TEST(ResultsChartWriter, IsNamedAfterTheCardAndOnlyForAListedTrack) {

@@ -94,6 +94,15 @@ std::string money(int cents) {
     return grouped(cents / 100) + fraction;
 }
 
+// The second's place and show; a longshot's show is given.
+void paySecond(Dice& dice, double odds, int longshotShow, RaceResult& result) {
+    const int place =
+        longshotShow ? dimes(longshotShow * 1.7) : std::max(220, payoff(dice, odds, 45));
+    result.secondPlace = money(place);
+    result.secondShow =
+        money(longshotShow ? longshotShow : std::clamp(payoff(dice, odds, 25), 210, place - 10));
+}
+
 // Win, place and show of the first three; now and then a longshot second or
 // third pays 100.00 or more to show. Returns the win payoff in cents.
 int payStraightBets(Dice& dice, const std::vector<double>& odds, RaceResult& result) {
@@ -102,19 +111,14 @@ int payStraightBets(Dice& dice, const std::vector<double>& odds, RaceResult& res
     result.win = money(win);
     result.place = money(place);
     result.show = money(std::clamp(payoff(dice, odds[0], 22), 210, place - 10));
-    const bool longshot = dice.chance(4);
-    const std::size_t longshotAt = dice.chance(50) ? 1 : 2;
-    if (odds.size() > 1) {
-        const int show = longshot && longshotAt == 1 ? dice.between(1000, 1600) * 10 : 0;
-        const int second = show ? dimes(show * 1.7) : std::max(220, payoff(dice, odds[1], 45));
-        result.secondPlace = money(second);
-        result.secondShow =
-            money(show ? show : std::clamp(payoff(dice, odds[1], 25), 210, second - 10));
-    }
+    const int longshotShow = dice.chance(4) ? dice.between(1000, 1600) * 10 : 0;
+    const bool longshotSecond = dice.chance(50);
+    if (odds.size() > 1)
+        paySecond(dice, odds[1], longshotSecond ? longshotShow : 0, result);
     if (odds.size() > 2)
         result.thirdShow =
-            money(longshot && longshotAt == 2 ? dice.between(1000, 1600) * 10
-                                              : std::max(210, payoff(dice, odds[2], 25)));
+            money(!longshotSecond && longshotShow ? longshotShow
+                                                  : std::max(210, payoff(dice, odds[2], 25)));
     return win;
 }
 
@@ -170,14 +174,24 @@ std::string raceDay(const std::string& raceDate) {
     static constexpr std::array months = {"January",   "February", "March",    "April",
                                           "May",       "June",     "July",     "August",
                                           "September", "October",  "November", "December"};
+    if (raceDate.size() != 8)
+        return raceDate;
     const int y = std::atoi(raceDate.substr(0, 4).c_str());
     const unsigned m = unsigned(std::atoi(raceDate.substr(4, 2).c_str()));
     const unsigned d = unsigned(std::atoi(raceDate.substr(6, 2).c_str()));
     const year_month_day day{year{y}, month{m}, std::chrono::day{d}};
-    if (raceDate.size() != 8 || !day.ok())
+    if (!day.ok())
         return raceDate;
     return std::string(weekdays[weekday(sys_days(day)).c_encoding()]) + ", " + months[m - 1] + " " +
            std::to_string(d) + ", " + std::to_string(y);
+}
+
+// The chart's date line starts with "2026-12-05": Auto Record takes the year
+// from the line's first "2", so it reads the date of a card from 2000 on.
+std::string isoDate(const std::string& raceDate) {
+    if (raceDate.size() != 8)
+        return raceDate;
+    return raceDate.substr(0, 4) + "-" + raceDate.substr(4, 2) + "-" + raceDate.substr(6, 2);
 }
 
 std::string upperCase(std::string text) {
@@ -261,8 +275,7 @@ std::string resultsChartText(const ResultsChart& chart) {
     const std::string& date = chart.raceDate;
     std::string text = upperCase(chart.trackName) + " RACES - " + raceDay(date) + "\r\n";
     text += "Results\r\n";
-    text += date.substr(0, 4) + "-" + date.substr(4, 2) + "-" + date.substr(6, 2) + "  " +
-            chart.trackName + "  (" + chart.track + ")\r\n\r\n";
+    text += isoDate(date) + "  " + chart.trackName + "  (" + chart.track + ")\r\n\r\n";
     for (const RaceResult& race : chart.races)
         addRace(text, race);
     return text;
