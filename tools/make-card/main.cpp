@@ -1,5 +1,6 @@
-// make-card: writes the five TrackMaster tables of a synthetic card, and a
-// TrackEditor.ini listing its tracks.
+// make-card: writes the five TrackMaster tables of a synthetic card, a
+// TrackEditor.ini listing its tracks and, on request, the card's results chart.
+#include "ResultsChartWriter.h"
 #include "SampleTracks.h"
 #include "SyntheticCard.h"
 
@@ -15,9 +16,10 @@ using namespace tallowmere::cardgen;
 
 constexpr std::string_view usage =
     "usage: make-card --out DIR [--seed N] [--races N] [--entries N] [--past N]\n"
-    "                 [--date YYYYMMDD] [--track CODE] [--ini FILE]\n"
+    "                 [--date YYYYMMDD] [--track CODE] [--ini FILE] [--chart]\n"
     "Writes RACEDR, THR2DR, THRRDR, THRJDR and THRTDR (.DBF) into DIR and the\n"
-    "track list to FILE (default DIR/TrackEditor.ini).\n";
+    "track list to FILE (default DIR/TrackEditor.ini); with --chart also the\n"
+    "card's results chart, DIR/<stem>.pmr (the track must be one the list holds).\n";
 
 bool readCount(std::string_view text, int low, int high, int& into) {
     int value = 0;
@@ -26,6 +28,15 @@ bool readCount(std::string_view text, int low, int high, int& into) {
         return false;
     into = value;
     return true;
+}
+
+bool writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+    if (file.flush())
+        return true;
+    std::cerr << "make-card: cannot write " << path << "\n";
+    return false;
 }
 
 bool isDate(std::string_view text) {
@@ -38,8 +49,13 @@ int main(int argc, char** argv) {
     CardRequest request;
     std::filesystem::path out;
     std::filesystem::path ini;
+    bool chart = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
+        if (option == "--chart") {
+            chart = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             std::cerr << "make-card: " << option << " needs a value\n" << usage;
             return 2;
@@ -74,17 +90,21 @@ int main(int argc, char** argv) {
         std::cerr << usage;
         return 2;
     }
-    if (!writeCardTables(makeCard(request), out)) {
+    const CardRecords card = makeCard(request);
+    const auto results = chart ? drawResultsChart(card, request) : std::nullopt;
+    if (chart && !results) {
+        std::cerr << "make-card: --chart needs a track the track list holds\n" << usage;
+        return 2;
+    }
+    if (!writeCardTables(card, out)) {
         std::cerr << "make-card: cannot write the tables into " << out << "\n";
         return 1;
     }
     if (ini.empty())
         ini = out / "TrackEditor.ini";
-    std::ofstream file(ini, std::ios::binary);
-    file << trackEditorIni(sampleTracks());
-    if (!file.flush()) {
-        std::cerr << "make-card: cannot write " << ini << "\n";
+    if (!writeFile(ini, trackEditorIni(sampleTracks())))
         return 1;
-    }
+    if (results && !writeFile(out / resultsChartFileName(*results), resultsChartText(*results)))
+        return 1;
     return 0;
 }

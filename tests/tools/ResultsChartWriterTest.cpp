@@ -1,0 +1,248 @@
+#include "ResultsChartWriter.h"
+
+#include "SampleTracks.h"
+#include "card/CardFileNames.h"
+#include "cli/BatchRun.h"
+#include "reports/SummaryHits.h"
+#include "results/ResultsChart.h"
+#include "support/TempFolder.h"
+#include "text/Masks.h"
+#include "text/Numbers.h"
+#include "text/TextFiles.h"
+#include "text/Texts.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+
+using namespace tallowmere;
+using cardgen::CardRequest;
+using cardgen::RaceResult;
+using cardgen::ResultsChart;
+
+namespace {
+
+struct Drawn {
+    cardgen::CardRecords card;
+    ResultsChart chart;
+};
+
+Drawn drawn(const CardRequest& request) {
+    Drawn d{cardgen::makeCard(request), {}};
+    d.chart = cardgen::drawResultsChart(d.card, request).value();
+    return d;
+}
+
+CardRequest request(std::uint32_t seed, cardgen::CardShape shape, std::string track = "") {
+    CardRequest r;
+    r.seed = seed;
+    r.shape = shape;
+    r.track = std::move(track);
+    return r;
+}
+
+TrackFile sampleTrackFile() {
+    return TrackFile(text::splitLines(cardgen::trackEditorIni(cardgen::sampleTracks())));
+}
+
+std::string cardFileOf(const ResultsChart& chart) {
+    return activeCardFileName(chart.track, chart.raceDate);
+}
+
+// The program numbers of a race's entries, as THR2DR (RACE, then PROGRAM) has them.
+std::set<std::string> entriesOf(const cardgen::CardRecords& card, int race) {
+    std::set<std::string> programs;
+    for (const auto& entry : card.entries)
+        if (entry.values[1] == std::to_string(race))
+            programs.insert(entry.values[2]);
+    return programs;
+}
+
+// Win, place and show as the reader records them.
+std::string recorded(const std::string& payoff) {
+    return text::rightAligned(text::formatNumber(text::numberOf(payoff), "###.#0"), 6);
+}
+
+// The fourth finisher as the superfecta line gives it: its number, one blank before.
+std::string recordedFourth(const RaceResult& race) {
+    if (race.superfecta.empty())
+        return "";
+    return " " + text::textOf(text::numberOf(race.finishers[3].program));
+}
+
+void expectRecordedAsWritten(const Drawn& d, const RecordArrays& records, const RaceResult& race) {
+    const int r = race.race;
+    const std::set<std::string> entries = entriesOf(d.card, r);
+    for (int k = 0; k < 3; ++k) {
+        const std::string& program = race.finishers[k].program;
+        EXPECT_TRUE(entries.count(program)) << "race " << r << " finisher " << k + 1;
+        EXPECT_EQ(records.CardPicks.valueAt(r, 5 + k), text::rightAligned(program, 2));
+    }
+    EXPECT_EQ(std::set<std::string>({race.finishers[0].program, race.finishers[1].program,
+                                     race.finishers[2].program, race.finishers[3].program})
+                  .size(),
+              4u)
+        << "race " << r << ": four different horses";
+    EXPECT_EQ(records.CardPicks.valueAt(r, 8), recordedFourth(race)) << "race " << r;
+    const std::string straight[] = {race.win,         race.place,      race.show,
+                                    race.secondPlace, race.secondShow, race.thirdShow};
+    for (int column = 1; column <= 6; ++column)
+        EXPECT_EQ(records.CardPayoffs.valueAt(r, column), recorded(straight[column - 1]))
+            << "race " << r << " payoff " << column;
+    EXPECT_EQ(records.CardPayoffs.valueAt(r, 7), race.exacta) << "race " << r;
+    EXPECT_EQ(records.CardPayoffs.valueAt(r, 8), race.trifecta) << "race " << r;
+    EXPECT_EQ(records.CardPayoffs.valueAt(r, 9), race.superfecta) << "race " << r;
+}
+
+} // namespace
+
+TEST(ResultsChartWriter, TheSameRequestGivesTheSameChart) {
+    const CardRequest first = request(42, {9, 8, 2});
+    const std::string chart = cardgen::resultsChartText(drawn(first).chart);
+    EXPECT_EQ(cardgen::resultsChartText(drawn(first).chart), chart);
+    EXPECT_NE(cardgen::resultsChartText(drawn(request(43, {9, 8, 2}, "CT")).chart),
+              cardgen::resultsChartText(drawn(request(44, {9, 8, 2}, "CT")).chart));
+    ASSERT_TRUE(chart.ends_with("\r\n"));
+    for (std::size_t at = chart.find('\n'); at != std::string::npos; at = chart.find('\n', at + 1))
+        ASSERT_EQ(chart[at - 1], '\r') << "every line ends in CR LF";
+}
+
+TEST(ResultsChartWriter, IsNamedAfterTheCardAndOnlyForAListedTrack) {
+    EXPECT_EQ(cardgen::resultsChartFileName(drawn(CardRequest{}).chart), "   CT_20261205.pmr")
+        << "the sample card's chart";
+    CardRequest saratoga = request(3, {2, 4, 0}, "SAR");
+    saratoga.raceDate = "20270314";
+    EXPECT_EQ(cardgen::resultsChartFileName(drawn(saratoga).chart), "  SAR_20270314.pmr");
+    const CardRequest unlisted = request(3, {2, 4, 0}, "XYZ");
+    EXPECT_FALSE(cardgen::drawResultsChart(cardgen::makeCard(unlisted), unlisted));
+}
+
+TEST(ResultsChartWriter, AChartOfEveryListedTrackPassesTheCheck) {
+    for (const auto& track : cardgen::sampleTracks()) {
+        const ResultsChart chart = drawn(request(8, {1, 4, 0}, track.code)).chart;
+        const auto lines = text::splitLines(cardgen::resultsChartText(chart));
+        const ChartCheck check = checkChart(lines, sampleTrackFile(), cardFileOf(chart));
+        EXPECT_EQ(check.outcome, ChartCheck::Outcome::Passes) << track.code;
+        EXPECT_EQ(check.chartIdentity, track.code + "_20261205") << track.code;
+    }
+}
+
+TEST(ResultsChartWriter, TheReaderRecordsTheWrittenFinishersAndPayoffs) {
+    const CardRequest requests[] = {
+        request(1, {9, 8, 2}),         request(5, {12, 8, 1}, "CD"), request(9, {20, 6, 1}),
+        request(21, {6, 11, 1}, "WO"), request(14, {4, 4, 0}),
+    };
+    bool coupledFinisher = false;
+    for (const CardRequest& r : requests) {
+        SCOPED_TRACE("seed " + std::to_string(r.seed));
+        const Drawn d = drawn(r);
+        const auto lines = text::splitLines(cardgen::resultsChartText(d.chart));
+        ASSERT_EQ(checkChart(lines, sampleTrackFile(), cardFileOf(d.chart)).outcome,
+                  ChartCheck::Outcome::Passes);
+        const ChartReading reading = readChart(lines, 1);
+        EXPECT_FALSE(reading.ended);
+        EXPECT_EQ(reading.lastRace, r.shape.races);
+        RecordArrays records;
+        recordChartValues(records, reading.values);
+        ASSERT_EQ(d.chart.races.size(), std::size_t(r.shape.races));
+        for (const RaceResult& race : d.chart.races) {
+            expectRecordedAsWritten(d, records, race);
+            for (const auto& finisher : race.finishers)
+                coupledFinisher = coupledFinisher || finisher.program == "1A";
+        }
+    }
+    EXPECT_TRUE(coupledFinisher) << "a coupled entry finishes in one of the charts";
+}
+
+TEST(ResultsChartWriter, PayoffsRankAsOnAResultsPage) {
+    int thousands = 0, showsOfAHundred = 0, withoutSuperfecta = 0, spelledOut = 0, races = 0;
+    for (std::uint32_t seed : {2u, 3u, 4u}) {
+        for (const RaceResult& race : drawn(request(seed, {20, 8, 0})).chart.races) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " race " + std::to_string(race.race));
+            ++races;
+            EXPECT_GE(payoffAmount(race.win), 2.10);
+            EXPECT_LE(payoffAmount(race.win), 60.0);
+            EXPECT_LT(payoffAmount(race.place), payoffAmount(race.win));
+            EXPECT_LT(payoffAmount(race.show), payoffAmount(race.place));
+            EXPECT_LT(payoffAmount(race.secondShow), payoffAmount(race.secondPlace));
+            EXPECT_GE(payoffAmount(race.thirdShow), 2.10);
+            EXPECT_LT(payoffAmount(race.exacta), payoffAmount(race.trifecta));
+            if (race.superfecta.empty())
+                ++withoutSuperfecta;
+            else
+                EXPECT_LT(payoffAmount(race.trifecta), payoffAmount(race.superfecta));
+            spelledOut += race.superfectaSpelledOut;
+            for (const std::string* exotic : {&race.exacta, &race.trifecta, &race.superfecta})
+                thousands += exotic->find(',') != std::string::npos;
+            showsOfAHundred += payoffAmount(race.secondShow) >= 100;
+            showsOfAHundred += payoffAmount(race.thirdShow) >= 100;
+        }
+    }
+    EXPECT_GT(thousands, 0);
+    EXPECT_GT(showsOfAHundred, 0);
+    EXPECT_GT(withoutSuperfecta, 0);
+    EXPECT_LT(withoutSuperfecta, races / 4);
+    EXPECT_GT(spelledOut, 0) << "both forms of the superfecta line";
+    EXPECT_LT(spelledOut, races - withoutSuperfecta);
+}
+
+namespace {
+
+// The cells of `grid 2`'s rows, from row 0.
+std::vector<std::vector<std::string>> gridCells(const std::string& printed) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(printed);
+    for (std::string line; std::getline(lines, line);) {
+        rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');)
+            rows.back().push_back(cell);
+        rows.back().resize(29);
+    }
+    return rows;
+}
+
+} // namespace
+
+// The summary compares program numbers by their number: a coupled entry's
+// win counts for a selection of its stable mate. Seed 7 gives a card where
+// "1A" wins a race with "1" among the selections.
+TEST(ResultsChartWriter, AutoRecordOfTheChartFeedsTheSummary) {
+    const CardRequest r = request(7, {12, 8, 2}, "CD");
+    const Drawn d = drawn(r);
+    tallowmere::testing::TempFolder root;
+    ASSERT_TRUE(cardgen::writeCardTables(d.card, root / "TrackMaster ExE Files"));
+    tallowmere::testing::writeFile(root / "TrackEditor.ini",
+                                   cardgen::trackEditorIni(cardgen::sampleTracks()));
+    std::filesystem::create_directories(root / "Results");
+    tallowmere::testing::writeFile(root / "Results" / cardgen::resultsChartFileName(d.chart),
+                                   cardgen::resultsChartText(d.chart));
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::runBatch({"--data-root", root.path().string(), "start", "auto-record", "summary",
+                             "grid", "2"},
+                            out, err, "/opt/tm"),
+              0)
+        << err.str();
+    const auto rows = gridCells(out.str());
+    ASSERT_GE(rows.size(), 22u);
+    int wins[4] = {}, byNumberOnly = 0;
+    for (const RaceResult& race : d.chart.races) {
+        const auto& row = rows[std::size_t(race.race)];
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(row[std::size_t(6 + k)], race.finishers[k].program) << "race " << race.race;
+        const std::string& winner = row[6];
+        for (int k = 1; k <= 4; ++k) {
+            const std::string& selection = row[std::size_t(k)];
+            if (text::numberOf(selection) <= 0 ||
+                text::numberOf(selection) != text::numberOf(winner))
+                continue;
+            ++wins[k - 1];
+            byNumberOnly += selection != winner;
+        }
+        const bool winBet = text::numberOf(row[1]) == text::numberOf(winner);
+        EXPECT_EQ(row[11], winBet ? race.win : "") << "race " << race.race;
+    }
+    EXPECT_GT(byNumberOnly, 0) << "a coupled winner picked under its stable mate's number";
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_EQ(rows[21][std::size_t(k)], std::to_string(wins[k - 1])) << "S" << k;
+}
