@@ -5,6 +5,7 @@
 #include "text/Numbers.h"
 #include "text/Texts.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace tallowmere {
@@ -144,17 +145,15 @@ class ChartRecorder {
     // The three finisher lines after a finish heading; returns how many of
     // them were read. A chart ending before the third ends the reading.
     std::size_t finishers(std::span<const std::string> next) {
-        using Line = void (ChartRecorder::*)(std::string_view);
-        const Line finisher[] = {&ChartRecorder::winner, &ChartRecorder::second,
-                                 &ChartRecorder::third};
-        for (std::size_t k = 0; k < 3; ++k) {
-            if (k == next.size()) {
-                reading_.ended = true;
-                return k;
-            }
-            (this->*finisher[k])(next[k]);
-        }
-        return 3;
+        if (!next.empty())
+            winner(next[0]);
+        if (next.size() > 1)
+            second(next[1]);
+        if (next.size() > 2)
+            third(next[2]);
+        else
+            reading_.ended = true;
+        return std::min<std::size_t>(next.size(), 3);
     }
 
     // Win, then place as the first 6 characters of the rest; show as its last
