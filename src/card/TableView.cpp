@@ -1,6 +1,7 @@
 #include "card/TableView.h"
 
 #include "card/FieldText.h"
+#include "text/Texts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,12 +13,7 @@
 namespace tallowmere {
 namespace {
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
+using text::sameIgnoringCase;
 
 struct DbfCloser {
     void operator()(DBFInfo* handle) const { DBFClose(handle); }
