@@ -6,7 +6,14 @@ namespace tallowmere::chooser {
 
 // Why a card was not taken in. Nothing in the data root changed.
 struct CardProblem {
-    enum class Kind { SourceUnreadable, ZipUnreadable, TableMissing, TableTwice, TableDamaged, CopyFailed };
+    enum class Kind {
+        SourceUnreadable,
+        ZipUnreadable,
+        TableMissing,
+        TableTwice,
+        TableDamaged,
+        CopyFailed
+    };
 
     Kind kind;
     std::string table; // the table file concerned, when there is one

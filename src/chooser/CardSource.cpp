@@ -72,8 +72,7 @@ std::string baseName(const std::string& entryName) {
 
 class ZipSource : public CardSource {
   public:
-    ZipSource(ZipHandle archive, const std::filesystem::path& path)
-        : archive_(std::move(archive)) {
+    ZipSource(ZipHandle archive, const std::filesystem::path& path) : archive_(std::move(archive)) {
         const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
         for (zip_int64_t i = 0; i < count; ++i) {
             const auto index = static_cast<zip_uint64_t>(i);
@@ -122,8 +121,8 @@ OpenedSource openFolder(const std::filesystem::path& folder) {
     }
     if (error)
         return CardProblem{CardProblem::Kind::SourceUnreadable, "",
-                           "The folder " + folder.string() + " cannot be read: " +
-                               error.message() + "."};
+                           "The folder " + folder.string() + " cannot be read: " + error.message() +
+                               "."};
     return std::make_unique<FolderSource>(std::move(files));
 }
 
@@ -132,8 +131,8 @@ OpenedSource openZip(const std::filesystem::path& file) {
     ZipHandle archive(zip_open(file.c_str(), ZIP_RDONLY, &code));
     if (!archive)
         return CardProblem{CardProblem::Kind::ZipUnreadable, "",
-                           "The file " + file.string() + " cannot be read as a .zip archive: " +
-                               zipErrorText(code) + "."};
+                           "The file " + file.string() +
+                               " cannot be read as a .zip archive: " + zipErrorText(code) + "."};
     return std::make_unique<ZipSource>(std::move(archive), file);
 }
 

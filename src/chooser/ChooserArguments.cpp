@@ -4,8 +4,8 @@
 
 namespace tallowmere::chooser {
 
-std::variant<ChooserRequest, std::string> parseChooserArguments(
-    const std::vector<std::string>& arguments) {
+std::variant<ChooserRequest, std::string>
+parseChooserArguments(const std::vector<std::string>& arguments) {
     ChooserRequest request;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];

@@ -23,8 +23,8 @@ struct ChooserRequest {
 };
 
 // The request, or why the arguments do not make one.
-std::variant<ChooserRequest, std::string> parseChooserArguments(
-    const std::vector<std::string>& arguments);
+std::variant<ChooserRequest, std::string>
+parseChooserArguments(const std::vector<std::string>& arguments);
 
 // The data root of the request: the one given, or the usual one.
 std::filesystem::path dataRootOf(const ChooserRequest& request);

@@ -34,8 +34,7 @@ std::optional<std::string> tableDamage(const std::filesystem::path& file) {
         std::uintmax_t(table->nHeaderLength) +
         std::uintmax_t(table->nRecords) * std::uintmax_t(table->nRecordLength);
     if (error || size < needed)
-        return "it is cut short: its header counts " + std::to_string(table->nRecords) +
-               " records";
+        return "it is cut short: its header counts " + std::to_string(table->nRecords) + " records";
     // The reader stops at the first field that does not fit in the record.
     if (TableView::openFile(file).fieldNames().size() != std::size_t(fields))
         return "its fields do not fit in its records";

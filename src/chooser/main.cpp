@@ -38,8 +38,7 @@ bool startMainProgram(const ChooserRequest& request) {
 }
 
 std::string notStartedText() {
-    return "The card is in place, but " +
-           QCoreApplication::applicationDirPath().toStdString() +
+    return "The card is in place, but " + QCoreApplication::applicationDirPath().toStdString() +
            "/tallowmere could not be started.";
 }
 

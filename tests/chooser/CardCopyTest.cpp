@@ -9,10 +9,10 @@
 #include <zip.h>
 
 using namespace tallowmere::chooser;
+using std::filesystem::path;
 using tallowmere::testing::readFile;
 using tallowmere::testing::TempFolder;
 using tallowmere::testing::writeFile;
-using std::filesystem::path;
 
 namespace {
 
@@ -29,13 +29,12 @@ void writeZip(const path& file, const std::vector<ZipEntry>& entries) {
     zip_t* archive = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     ASSERT_NE(archive, nullptr);
     for (const auto& entry : entries) {
-        zip_source_t* bytes =
-            zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
+        zip_source_t* bytes = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
         const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), bytes, 0);
         ASSERT_GE(index, 0) << entry.name;
         if (entry.link)
             zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
-                                              zip_uint32_t(S_IFLNK | 0777) << 16);
+                                             zip_uint32_t(S_IFLNK | 0777) << 16);
     }
     ASSERT_EQ(zip_close(archive), 0);
 }
@@ -134,9 +133,8 @@ TEST_F(CardCopyTest, AZipWithTheTablesInASubfolder) {
 TEST_F(CardCopyTest, EntryNamesAndLinksNeverLeadOutOfTheFolder) {
     writePreviousCard();
     const path absolute = elsewhere / "absolute.DBF";
-    auto entries = sampleEntries([](std::string name) {
-        return name == "RACEDR.DBF" ? "../../" + name : "card/" + name;
-    });
+    auto entries = sampleEntries(
+        [](std::string name) { return name == "RACEDR.DBF" ? "../../" + name : "card/" + name; });
     entries.push_back({"../x", "climbs out"});
     entries.push_back({absolute.string(), "absolute"});
     entries.push_back({"THRJDR.DBF", "/etc/passwd", true});
