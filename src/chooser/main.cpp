@@ -38,8 +38,9 @@ bool startMainProgram(const ChooserRequest& request) {
 }
 
 std::string notStartedText() {
-    return "The card is in place, but " + QCoreApplication::applicationDirPath().toStdString() +
-           "/tallowmere could not be started.";
+    return "Tallowmere TB could not be started again: " +
+           QCoreApplication::applicationDirPath().toStdString() +
+           "/tallowmere is missing or cannot be run.";
 }
 
 int runWithoutWindow(int argc, char** argv, const ChooserRequest& request) {
