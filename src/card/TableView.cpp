@@ -138,4 +138,18 @@ std::string TableView::field(std::string_view name) const {
     return records_[current_][*column];
 }
 
+std::optional<std::string> tableDamage(const std::filesystem::path& file) {
+    const DbfHandle table = openQuietly(file);
+    if (!table)
+        return "it is not an xBase table";
+    const int fields = DBFGetFieldCount(table.get());
+    if (fields < 1)
+        return "it has no fields";
+    if (recordsPresent(*table, file) < table->nRecords)
+        return "it is cut short: its header counts " + std::to_string(table->nRecords) + " records";
+    if (fieldLayouts(*table).size() != std::size_t(fields))
+        return "its fields do not fit in its records";
+    return std::nullopt;
+}
+
 } // namespace tallowmere

@@ -1,8 +1,8 @@
 #include "chooser/CardCopy.h"
 
 #include "card/DataRoot.h"
+#include "card/TableView.h"
 #include "chooser/CardSource.h"
-#include "chooser/TableCheck.h"
 #include "text/Texts.h"
 
 #include <algorithm>
