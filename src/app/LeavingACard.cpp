@@ -73,7 +73,10 @@ void NewRC_Click(Form1& form) {
     form.menus.NewRC.enabled = false;
     form.platform.setFilesHidden(DataRoot{form.DataRoot}.trackMasterFolder(), trackMasterFileList(),
                                  true);
-    form.platform.startProgram(form.ProgramFolder / companionProgram, {});
+    // The chooser starts this program again afterwards, on the same folders.
+    form.platform.startProgram(
+        form.ProgramFolder / companionProgram,
+        {"--data-root", form.DataRoot.string(), "--work-dir", form.WorkFolder.string()});
     form.platform.endProgram();
 }
 

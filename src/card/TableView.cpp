@@ -1,6 +1,7 @@
 #include "card/TableView.h"
 
 #include "card/FieldText.h"
+#include "text/Texts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,12 +13,7 @@
 namespace tallowmere {
 namespace {
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
+using text::sameIgnoringCase;
 
 struct DbfCloser {
     void operator()(DBFInfo* handle) const { DBFClose(handle); }
@@ -140,6 +136,20 @@ std::string TableView::field(std::string_view name) const {
     if (!column || *column >= records_[current_].size())
         return {};
     return records_[current_][*column];
+}
+
+std::optional<std::string> tableDamage(const std::filesystem::path& file) {
+    const DbfHandle table = openQuietly(file);
+    if (!table)
+        return "it is not an xBase table";
+    const int fields = DBFGetFieldCount(table.get());
+    if (fields < 1)
+        return "it has no fields";
+    if (recordsPresent(*table, file) < table->nRecords)
+        return "it is cut short: its header counts " + std::to_string(table->nRecords) + " records";
+    if (fieldLayouts(*table).size() != std::size_t(fields))
+        return "its fields do not fit in its records";
+    return std::nullopt;
 }
 
 } // namespace tallowmere

@@ -44,4 +44,9 @@ class TableView {
     std::size_t current_ = 0;
 };
 
+// Why `file` is not an xBase table that reads in full (no header, no fields,
+// fewer records than its header counts, fields beyond the record); nothing
+// when it is one. A card is checked with it before it replaces another.
+std::optional<std::string> tableDamage(const std::filesystem::path& file);
+
 } // namespace tallowmere

@@ -1,5 +1,8 @@
 #include "text/Texts.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace tallowmere::text {
 
 std::string firstChars(std::string_view text, std::size_t n) {
@@ -32,6 +35,13 @@ std::string trimmed(std::string_view text) {
 std::string trimmedRight(std::string_view text) {
     const auto last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string{} : std::string(text.substr(0, last + 1));
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) ==
+                      std::toupper(static_cast<unsigned char>(y));
+           });
 }
 
 } // namespace tallowmere::text

@@ -23,4 +23,8 @@ std::string leftAligned(std::string_view text, std::size_t n);
 std::string trimmed(std::string_view text);
 std::string trimmedRight(std::string_view text);
 
+// Whether two names are the same when the case of ASCII letters is ignored
+// (table, field and file names of a card).
+bool sameIgnoringCase(std::string_view a, std::string_view b);
+
 } // namespace tallowmere::text

@@ -131,11 +131,13 @@ TEST(NewRecall, HidesTheCardsFilesStartsTheChooserAndEndsWithoutSaving) {
     TestWindow window;
     activateCard(window);
     window.platform.calls.clear();
+    window.form.WorkFolder = "/home/handicapper/work";
     NewRC_Click(window.form);
     EXPECT_FALSE(window.form.menus.NewRC.enabled);
-    EXPECT_EQ(
-        window.platform.calls,
-        std::vector<std::string>({"hide 11", "run /opt/tallowmere/bin/tallowmere-cards", "end"}));
+    const std::string chooser = "run /opt/tallowmere/bin/tallowmere-cards --data-root " +
+                                window.folder.path().string() +
+                                " --work-dir /home/handicapper/work";
+    EXPECT_EQ(window.platform.calls, std::vector<std::string>({"hide 11", chooser, "end"}));
     const std::string hidden = readFile(window.root().trackMasterFolder() / ".hidden");
     EXPECT_EQ(hidden.substr(0, 25), "INF_TXTR.DAT\nPP_MARK.DBF\n");
     EXPECT_NE(hidden.find("THR2DR.DBF\n"), std::string::npos);

@@ -150,6 +150,22 @@ TEST(BrokenTables, AHeaderClaimingMoreRecordsThanTheFileHoldsReadsWhatIsThere) {
     EXPECT_EQ(cut.field("HORSE_NAME"), "Secretariat");
 }
 
+TEST(BrokenTables, TheDamageCheckPassesWholeTablesOnly) {
+    for (const char* name :
+         {"dbase3.dbf", "dbase3_fixed.dbf", "vfp_dbffile.dbf", "vfp_backlink.dbf"})
+        EXPECT_EQ(tableDamage(foreign / name), std::nullopt) << name;
+    EXPECT_EQ(tableDamage(std::filesystem::path(TALLOWMERE_SAMPLES) / "card" / "THRRDR.DBF"),
+              std::nullopt);
+
+    TempFolder folder;
+    const std::string whole = readFile(foreign / "dbase3.dbf");
+    writeFile(folder / "empty.dbf", "");
+    writeFile(folder / "cut.dbf", whole.substr(0, whole.size() - 10));
+    EXPECT_EQ(tableDamage(folder / "empty.dbf"), "it is not an xBase table");
+    EXPECT_EQ(tableDamage(folder / "cut.dbf"), "it is cut short: its header counts 3 records");
+    EXPECT_TRUE(tableDamage(folder / "missing.dbf"));
+}
+
 TEST(FieldTexts, LogicalsAndBinaryNumbers) {
     EXPECT_EQ(fieldText('L', "T"), "True");
     EXPECT_EQ(fieldText('L', "y"), "True");

@@ -189,9 +189,9 @@ TEST_F(BatchTest, TwoMismatchesInARowKeepBothBackups) {
 }
 
 TEST_F(BatchTest, NewRecallStartsTheCardChooserAndHidesTheCardsFiles) {
-    const Outcome outcome = run({"--no", "new-recall"});
+    const Outcome outcome = run({"--no", "--work-dir", "/srv/work", "new-recall"});
     EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.out, "RUN /opt/tm/tallowmere-cards\n");
+    EXPECT_EQ(outcome.out, "RUN /opt/tm/tallowmere-cards --data-root ROOT --work-dir /srv/work\n");
     EXPECT_NE(readFile(root / "TrackMaster ExE Files" / ".hidden").find("RACEDR.DBF\n"),
               std::string::npos);
 }

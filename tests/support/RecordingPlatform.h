@@ -28,8 +28,11 @@ class RecordingPlatform : public Platform {
     }
     void beep() override { calls.push_back("beep"); }
     void startProgram(const std::filesystem::path& program,
-                      const std::vector<std::string>&) override {
-        calls.push_back("run " + program.string());
+                      const std::vector<std::string>& arguments) override {
+        std::string call = "run " + program.string();
+        for (const auto& argument : arguments)
+            call += " " + argument;
+        calls.push_back(call);
     }
     void setFilesHidden(const std::filesystem::path& folder, const std::vector<std::string>& names,
                         bool hidden) override {

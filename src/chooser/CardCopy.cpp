@@ -1,0 +1,175 @@
+#include "chooser/CardCopy.h"
+
+#include "card/DataRoot.h"
+#include "card/TableView.h"
+#include "chooser/CardSource.h"
+#include "text/Texts.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace tallowmere::chooser {
+namespace {
+
+using Kind = CardProblem::Kind;
+using std::filesystem::path;
+
+// Beside the tables, so that putting them in place is a rename.
+constexpr const char* stagingFolderName = ".tallowmere-cards";
+
+bool isCardTableName(const std::string& name) {
+    return std::any_of(std::begin(cardTableFiles), std::end(cardTableFiles),
+                       [&](std::string_view table) { return text::sameIgnoringCase(name, table); });
+}
+
+std::vector<std::size_t> entriesNamed(const CardSource& source, std::string_view table) {
+    std::vector<std::size_t> matches;
+    for (std::size_t i = 0; i < source.entries().size(); ++i)
+        if (text::sameIgnoringCase(source.entries()[i].name, table))
+            matches.push_back(i);
+    return matches;
+}
+
+std::string locationsOf(const CardSource& source, const std::vector<std::size_t>& matches) {
+    std::string shown;
+    for (const auto i : matches)
+        shown += (shown.empty() ? "" : ", ") + source.entries()[i].location;
+    return shown;
+}
+
+// For each table, the one entry of the source that holds it.
+std::variant<std::vector<std::size_t>, CardProblem> findTables(const CardSource& source,
+                                                               const path& where) {
+    std::vector<std::size_t> found;
+    for (const std::string_view name : cardTableFiles) {
+        const std::string table(name);
+        const auto matches = entriesNamed(source, table);
+        if (matches.empty())
+            return CardProblem{Kind::TableMissing, table,
+                               "The table " + table + " is missing from " + where.string() + "."};
+        if (matches.size() > 1)
+            return CardProblem{Kind::TableTwice, table,
+                               where.string() + " holds more than one " + table + " (" +
+                                   locationsOf(source, matches) + "); it should hold one card."};
+        found.push_back(matches.front());
+    }
+    return found;
+}
+
+// Copies every table into the staging folder and checks it there.
+std::optional<CardProblem> stageTables(const CardSource& source,
+                                       const std::vector<std::size_t>& found, const path& staging) {
+    for (std::size_t t = 0; t < found.size(); ++t) {
+        const std::string table(cardTableFiles[t]);
+        const std::string& location = source.entries()[found[t]].location;
+        if (const auto reason = source.copyOut(found[t], staging / table))
+            return CardProblem{Kind::CopyFailed, table,
+                               "The table " + location + " could not be copied: " + *reason + "."};
+        if (const auto damage = tableDamage(staging / table))
+            return CardProblem{Kind::TableDamaged, table,
+                               "The table " + location + " is damaged: " + *damage + "."};
+    }
+    return std::nullopt;
+}
+
+// Renames, each of which can be taken back.
+class Moves {
+  public:
+    std::error_code move(const path& from, const path& to) {
+        std::error_code error;
+        std::filesystem::rename(from, to, error);
+        if (!error)
+            done_.emplace_back(from, to);
+        return error;
+    }
+
+    void undo() {
+        std::error_code ignored; // nothing more can be done about a failure here
+        for (auto it = done_.rbegin(); it != done_.rend(); ++it)
+            std::filesystem::rename(it->second, it->first, ignored);
+        done_.clear();
+    }
+
+  private:
+    std::vector<std::pair<path, path>> done_;
+};
+
+// The previous card's tables in `folder`, whatever the case of their names.
+std::vector<path> previousTables(const path& folder) {
+    std::vector<path> tables;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code unknown;
+        if (isCardTableName(it->path().filename().string()) && !it->is_directory(unknown))
+            tables.push_back(it->path());
+    }
+    return tables;
+}
+
+// Moves the previous card's tables into the staging folder and the staged ones
+// into `folder`; after a failure every move is taken back.
+std::optional<std::string> swapIn(const path& folder, const path& staging) {
+    const path previous = staging / "previous";
+    std::error_code error;
+    std::filesystem::create_directory(previous, error);
+    Moves moves;
+    for (const auto& table : previousTables(folder))
+        if (!error)
+            error = moves.move(table, previous / table.filename());
+    for (const std::string_view table : cardTableFiles)
+        if (!error)
+            error = moves.move(staging / table, folder / table);
+    if (!error)
+        return std::nullopt;
+    moves.undo();
+    return error.message();
+}
+
+CardProblem notCopied(const path& folder, const std::string& reason) {
+    return {Kind::CopyFailed, "",
+            "The card could not be copied into " + folder.string() + ": " + reason + "."};
+}
+
+std::optional<CardProblem> stageAndSwap(const path& folder, const path& staging,
+                                        const CardSource& source,
+                                        const std::vector<std::size_t>& found) {
+    std::error_code error;
+    std::filesystem::create_directories(staging, error);
+    if (error)
+        return notCopied(folder, error.message());
+    if (auto problem = stageTables(source, found, staging))
+        return problem;
+    if (const auto reason = swapIn(folder, staging))
+        return notCopied(folder, *reason);
+    return std::nullopt;
+}
+
+std::optional<CardProblem> copyInto(const path& folder, const CardSource& source,
+                                    const std::vector<std::size_t>& found) {
+    const path staging = folder / stagingFolderName;
+    std::error_code ignored;
+    std::filesystem::remove_all(staging, ignored); // left by a run that was cut short
+    auto problem = stageAndSwap(folder, staging, source, found);
+    std::filesystem::remove_all(staging, ignored); // the previous card's tables go with it
+    return problem;
+}
+
+} // namespace
+
+std::optional<CardProblem> copyCardIn(const path& dataRoot, const path& source) {
+    const OpenedSource opened = openCardSource(source);
+    if (const auto* problem = std::get_if<CardProblem>(&opened))
+        return *problem;
+    const CardSource& cards = *std::get<std::unique_ptr<CardSource>>(opened);
+    const auto found = findTables(cards, source);
+    if (const auto* problem = std::get_if<CardProblem>(&found))
+        return *problem;
+    return copyInto(DataRoot{dataRoot}.trackMasterFolder(), cards,
+                    std::get<std::vector<std::size_t>>(found));
+}
+
+} // namespace tallowmere::chooser

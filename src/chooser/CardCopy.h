@@ -1,0 +1,25 @@
+#pragma once
+
+#include "chooser/CardProblem.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace tallowmere::chooser {
+
+// The five tables of a card, under the names they are kept by in the
+// TrackMaster folder.
+inline constexpr std::string_view cardTableFiles[] = {"RACEDR.DBF", "THR2DR.DBF", "THRRDR.DBF",
+                                                      "THRJDR.DBF", "THRTDR.DBF"};
+
+// Takes the card at `source` (a folder holding its five tables, or a .zip
+// holding them anywhere inside, found by name whatever their case) into the
+// TrackMaster folder of `dataRoot`, under the names above; then removes the
+// tables of the card that was there, whatever the case of their names. Every
+// table is copied and checked before any is put in place, so on a problem
+// the folder is left as it was.
+std::optional<CardProblem> copyCardIn(const std::filesystem::path& dataRoot,
+                                      const std::filesystem::path& source);
+
+} // namespace tallowmere::chooser

@@ -1,0 +1,191 @@
+#include "chooser/CardCopy.h"
+
+#include "support/TempFolder.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <sys/stat.h>
+#include <zip.h>
+
+using namespace tallowmere::chooser;
+using std::filesystem::path;
+using tallowmere::testing::readFile;
+using tallowmere::testing::TempFolder;
+using tallowmere::testing::writeFile;
+
+namespace {
+
+const path sampleCard = path(TALLOWMERE_SAMPLES) / "card";
+
+struct ZipEntry {
+    std::string name;
+    std::string bytes;
+    bool link = false;
+};
+
+void writeZip(const path& file, const std::vector<ZipEntry>& entries) {
+    int code = 0;
+    zip_t* archive = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    ASSERT_NE(archive, nullptr);
+    for (const auto& entry : entries) {
+        zip_source_t* bytes = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
+        const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), bytes, 0);
+        ASSERT_GE(index, 0) << entry.name;
+        if (entry.link)
+            zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
+                                             zip_uint32_t(S_IFLNK | 0777) << 16);
+    }
+    ASSERT_EQ(zip_close(archive), 0);
+}
+
+std::string sampleTable(std::string_view name) {
+    return readFile(sampleCard / name);
+}
+
+// The sample card's tables as zip entries, each name formed from the table's.
+std::vector<ZipEntry> sampleEntries(const std::function<std::string(std::string)>& nameOf) {
+    std::vector<ZipEntry> entries;
+    for (const std::string_view table : cardTableFiles)
+        entries.push_back({nameOf(std::string(table)), sampleTable(table)});
+    return entries;
+}
+
+// Every file of a folder and its bytes, folders marked as such.
+std::map<std::string, std::string> contentsOf(const path& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        contents[entry.path().filename().string()] =
+            entry.is_directory() ? "(folder)" : readFile(entry.path());
+    return contents;
+}
+
+struct CardCopyTest : ::testing::Test {
+    TempFolder root;
+    TempFolder elsewhere;
+
+    path trackMaster() const { return root / "TrackMaster ExE Files"; }
+
+    // The previous card, its names in lower case as another tool may have left them.
+    void writePreviousCard() {
+        std::filesystem::create_directories(trackMaster());
+        for (const std::string_view table : cardTableFiles) {
+            std::string lower(table);
+            for (char& c : lower)
+                c = char(std::tolower(static_cast<unsigned char>(c)));
+            writeFile(trackMaster() / lower, "previous " + lower);
+        }
+        writeFile(trackMaster() / "notes.txt", "kept");
+    }
+
+    void expectSampleCardIn() const {
+        std::map<std::string, std::string> expected;
+        for (const std::string_view table : cardTableFiles)
+            expected[std::string(table)] = sampleTable(table);
+        expected["notes.txt"] = "kept";
+        EXPECT_EQ(contentsOf(trackMaster()), expected);
+    }
+
+    // A failure names its kind and table, and leaves the previous card as it was.
+    void expectRefused(const path& source, CardProblem::Kind kind, const std::string& table) {
+        const auto before = contentsOf(trackMaster());
+        const auto problem = copyCardIn(root.path(), source);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->kind, kind) << problem->text;
+        EXPECT_EQ(problem->table, table) << problem->text;
+        EXPECT_NE(problem->text.find(table), std::string::npos) << problem->text;
+        EXPECT_EQ(contentsOf(trackMaster()), before);
+    }
+};
+
+std::string same(std::string name) {
+    return name;
+}
+
+TEST_F(CardCopyTest, AFolderWithNamesInAnyCaseReplacesThePreviousCard) {
+    writePreviousCard();
+    const std::vector<std::string> names = {"racedr.dbf", "Thr2dr.Dbf", "THRRDR.dbf", "thrjdr.DBF",
+                                            "ThrTdr.dbf"};
+    for (std::size_t t = 0; t < names.size(); ++t)
+        std::filesystem::copy_file(sampleCard / cardTableFiles[t], elsewhere / names[t]);
+    writeFile(elsewhere / "THRSDR.DBF", "not one of the five");
+    EXPECT_FALSE(copyCardIn(root.path(), elsewhere.path()));
+    expectSampleCardIn();
+}
+
+TEST_F(CardCopyTest, AZipIntoAFreshDataRoot) {
+    writeZip(elsewhere / "card.zip", sampleEntries(same));
+    EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip"));
+    writeFile(trackMaster() / "notes.txt", "kept");
+    expectSampleCardIn();
+}
+
+TEST_F(CardCopyTest, AZipWithTheTablesInASubfolder) {
+    writePreviousCard();
+    auto entries = sampleEntries([](std::string name) { return "CT 2026-12-05/data/" + name; });
+    entries.push_back({"CT 2026-12-05/readme.txt", "a card"});
+    entries.push_back({"__MACOSX/CT 2026-12-05/data/._RACEDR.DBF", "resource fork"});
+    writeZip(elsewhere / "card.zip", entries);
+    EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip"));
+    expectSampleCardIn();
+}
+
+TEST_F(CardCopyTest, EntryNamesAndLinksNeverLeadOutOfTheFolder) {
+    writePreviousCard();
+    const path absolute = elsewhere / "absolute.DBF";
+    auto entries = sampleEntries(
+        [](std::string name) { return name == "RACEDR.DBF" ? "../../" + name : "card/" + name; });
+    entries.push_back({"../x", "climbs out"});
+    entries.push_back({absolute.string(), "absolute"});
+    entries.push_back({"THRJDR.DBF", "/etc/passwd", true});
+    writeZip(elsewhere / "card.zip", entries);
+    EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip"));
+    expectSampleCardIn();
+    EXPECT_EQ(contentsOf(root.path()).size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(root.path().parent_path() / "x"));
+    EXPECT_FALSE(std::filesystem::exists(absolute));
+}
+
+TEST_F(CardCopyTest, AZipMissingATableChangesNothing) {
+    writePreviousCard();
+    auto entries = sampleEntries(same);
+    entries.erase(entries.begin() + 3);
+    entries.push_back({"THRJDR.DBF/", ""});
+    writeZip(elsewhere / "card.zip", entries);
+    expectRefused(elsewhere / "card.zip", CardProblem::Kind::TableMissing, "THRJDR.DBF");
+}
+
+TEST_F(CardCopyTest, ADamagedTableChangesNothing) {
+    writePreviousCard();
+    auto entries = sampleEntries(same);
+    entries[2].bytes.resize(entries[2].bytes.size() / 2);
+    writeZip(elsewhere / "card.zip", entries);
+    expectRefused(elsewhere / "card.zip", CardProblem::Kind::TableDamaged, "THRRDR.DBF");
+
+    entries[2].bytes = "THRRDR, typed by hand";
+    writeZip(elsewhere / "card.zip", entries);
+    expectRefused(elsewhere / "card.zip", CardProblem::Kind::TableDamaged, "THRRDR.DBF");
+}
+
+TEST_F(CardCopyTest, TwoCardsInOneZipAreRefused) {
+    writePreviousCard();
+    auto entries = sampleEntries([](std::string name) { return "one/" + name; });
+    entries.push_back({"two/thr2dr.dbf", sampleTable("THR2DR.DBF")});
+    writeZip(elsewhere / "cards.zip", entries);
+    expectRefused(elsewhere / "cards.zip", CardProblem::Kind::TableTwice, "THR2DR.DBF");
+}
+
+TEST_F(CardCopyTest, AFileThatIsNoZipChangesNothing) {
+    writePreviousCard();
+    writeFile(elsewhere / "card.zip", "PK but no more");
+    expectRefused(elsewhere / "card.zip", CardProblem::Kind::ZipUnreadable, "");
+    expectRefused(elsewhere / "missing", CardProblem::Kind::SourceUnreadable, "");
+}
+
+TEST_F(CardCopyTest, ATableThatCannotBePutInPlaceTakesEveryMoveBack) {
+    writePreviousCard();
+    std::filesystem::create_directory(trackMaster() / "THRTDR.DBF");
+    expectRefused(sampleCard, CardProblem::Kind::CopyFailed, "");
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "chooser/ChooserArguments.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallowmere::chooser;
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+ChooserRequest requestOf(const Args& arguments) {
+    const auto parsed = parseChooserArguments(arguments);
+    EXPECT_TRUE(std::holds_alternative<ChooserRequest>(parsed));
+    return std::holds_alternative<ChooserRequest>(parsed) ? std::get<ChooserRequest>(parsed)
+                                                          : ChooserRequest{};
+}
+
+std::string refusalOf(const Args& arguments) {
+    const auto parsed = parseChooserArguments(arguments);
+    return std::holds_alternative<std::string>(parsed) ? std::get<std::string>(parsed) : "";
+}
+
+TEST(ChooserArguments, TheFoldersArePassedOnToTheRestartedProgram) {
+    const auto request =
+        requestOf({"--data-root", "/d/A TallowmereTB PRO", "--work-dir", "/w", "card.zip"});
+    EXPECT_EQ(request.source, "card.zip");
+    EXPECT_TRUE(request.restart);
+    EXPECT_EQ(dataRootOf(request), "/d/A TallowmereTB PRO");
+    EXPECT_EQ(restartArguments(request),
+              Args({"--data-root", "/d/A TallowmereTB PRO", "--work-dir", "/w"}));
+}
+
+TEST(ChooserArguments, WithoutOptionsTheUsualDataRootAndNoSource) {
+    const auto request = requestOf({"--no-restart"});
+    EXPECT_FALSE(request.source);
+    EXPECT_FALSE(request.restart);
+    EXPECT_EQ(dataRootOf(request).filename(), "A TallowmereTB PRO");
+    EXPECT_TRUE(restartArguments(request).empty());
+    EXPECT_EQ(restartArguments(requestOf({"--work-dir", "w"})), Args({"--work-dir", "w"}));
+}
+
+TEST(ChooserArguments, MistakesAreNamed) {
+    EXPECT_EQ(refusalOf({"--data-root"}), "bad option --data-root");
+    EXPECT_EQ(refusalOf({"--data-root", ""}), "bad option --data-root");
+    EXPECT_EQ(refusalOf({"--restart", "card"}), "bad option --restart");
+    EXPECT_EQ(refusalOf({"one", "two"}), "a second card two");
+    EXPECT_EQ(refusalOf({""}), "an empty card name");
+}
+
+} // namespace
