@@ -1,5 +1,6 @@
 #include "app/ControlRefusals.h"
 #include "app/FolderOptions.h"
+#include "app/MenuClicks.h"
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
@@ -48,4 +49,19 @@ TEST(ControlRefusals, AButtonOutOfReachIsRefusedWithItsReason) {
     form.setText39Visible(6, false);
     EXPECT_EQ(text39Refusal(form, 6), "Text39(6) is hidden");
     EXPECT_EQ(text39Refusal(form, 5), std::nullopt);
+}
+
+TEST(MenuClicks, EveryItemOfTheTreeRunsItsCommandAndMenusOnlyOpen) {
+    TestWindow window;
+    for (MenuItemOf menu : {&Menus::File, &Menus::Navigation, &Menus::Excel, &Menus::Tools,
+                            &Menus::Editor, &Menus::Help})
+        EXPECT_EQ(menuClickCommand(menu), nullptr);
+    menuClickCommand (&Menus::Version)(window.form);
+    menuClickCommand (&Menus::Tracks)(window.form);
+    menuClickCommand (&Menus::Test)(window.form);
+    EXPECT_TRUE(window.form.menus.Test.checked);
+    ASSERT_EQ(window.platform.messages.size(), 1u);
+    EXPECT_EQ(window.platform.messages[0].text, "Tallowmere Thoroughbred PRO v2.0");
+    EXPECT_EQ(window.platform.calls.back(),
+              "view " + (window.folder.path() / "TrackEditor.ini").string());
 }
