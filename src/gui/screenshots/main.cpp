@@ -1,0 +1,71 @@
+// tallowmere-screenshots DATA_ROOT FOLDER: the window on the card of
+// DATA_ROOT, as a handicapper goes through it, saved as PNG files in FOLDER.
+#include "SilentPlatform.h"
+#include "app/FolderOptions.h"
+#include "gui/DisplayText.h"
+#include "gui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <iostream>
+
+namespace {
+
+// Says Yes to every question, so a scratch goes through.
+class AgreeingPlatform : public SilentPlatform {
+  public:
+    tallowmere::MessageAnswer showMessage(const tallowmere::Message& message) override {
+        return message.buttons == tallowmere::MessageButtons::YesNo ? tallowmere::MessageAnswer::Yes
+                                                                    : tallowmere::MessageAnswer::Ok;
+    }
+};
+
+void click(QWidget& window, const char* control) {
+    if (auto* button = window.findChild<QPushButton*>(control))
+        button->click();
+}
+
+void choose(QWidget& window, const char* item) {
+    if (auto* action = window.findChild<QAction*>(item))
+        action->trigger();
+}
+
+bool save(QWidget& window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    const bool saved = window.grab().save(folder + "/" + name + ".png");
+    std::cout << (saved ? "wrote " : "could not write ") << name.toStdString() << ".png\n";
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::cerr << "usage: tallowmere-screenshots DATA_ROOT FOLDER\n";
+        return 2;
+    }
+    tallowmere::gui::useWindowStyle();
+    AgreeingPlatform desktop;
+    tallowmere::FolderOptions folders;
+    folders.dataRoot = argv[1];
+    tallowmere::gui::MainWindow window(desktop, folders, ".");
+    window.show();
+    const QString folder = argv[2];
+    bool saved = save(window, folder, "before-start");
+    click(window, "Command1");
+    saved &= save(window, folder, "race-card-race-1");
+    click(window, "Command2(5)");
+    click(window, "Command3(2)");
+    saved &= save(window, folder, "race-card-race-5-scratch");
+    choose(window, "EBET");
+    choose(window, "SelectionAndResults");
+    saved &= save(window, folder, "summary");
+    click(window, "Command4");
+    choose(window, "ALL");
+    saved &= save(window, folder, "profile");
+    choose(window, "Select");
+    saved &= save(window, folder, "profile-track-list");
+    return saved ? 0 : 1;
+}
