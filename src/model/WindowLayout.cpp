@@ -1,5 +1,7 @@
 #include "model/WindowLayout.h"
 
+#include <type_traits>
+
 namespace tallowmere {
 namespace {
 
@@ -7,28 +9,23 @@ constexpr int buttonHeight = 375;
 constexpr int labelHeight = 300;
 constexpr int fullWidth = 17160;
 
-void place(Label& label, FrameName frame, int left, int top, int width) {
-    label.frame = frame;
-    label.left = left;
-    label.top = top;
-    label.width = width;
-    label.height = labelHeight;
+// A label is a line of text high; buttons and boxes are taller.
+template <typename Control> int heightOf() {
+    return std::is_same_v<Control, Label> ? labelHeight : buttonHeight;
 }
 
-void place(Button& button, FrameName frame, int left, int top, int width) {
-    button.frame = frame;
-    button.left = left;
-    button.top = top;
-    button.width = width;
-    button.height = buttonHeight;
+template <typename Control>
+void place(Control& control, FrameName frame, int left, int top, int width) {
+    control.frame = frame;
+    control.left = left;
+    control.top = top;
+    control.width = width;
+    control.height = heightOf<Control>();
 }
 
+// The tote board's boxes.
 void place(TextBox& box, int left, int top, int width) {
-    box.frame = FrameName::Frame7;
-    box.left = left;
-    box.top = top;
-    box.width = width;
-    box.height = buttonHeight;
+    place(box, FrameName::Frame7, left, top, width);
 }
 
 void place(Frame& frame, int left, int top, int width, int height) {
