@@ -124,6 +124,11 @@ void WindowTest::profilesOfAllTracksAndOfTheTrackList() {
     QVERIFY(w.grid("MSFlexGrid3")->isVisible());
     QCOMPARE(w.window->windowTitle(), QString("Betting Profile"));
     QCOMPARE(w.cell("MSFlexGrid3", 9, 0), QString("1 Race Cards"));
+    QVERIFY(w.item("Print2")->isVisible());
+    QVERIFY(!w.item("Print1")->isVisible());
+    QVERIFY(!w.item("EBET")->isVisible());
+    w.item("Print2")->trigger();
+    QCOMPARE(w.platform.calls.back(), "view " + (w.folder / "Profile Results.txt").string());
     w.item("Select")->trigger();
     w.item("Select")->trigger();
     auto* list = w.find<QListWidget>("List1");

@@ -64,11 +64,8 @@ int main(int argc, char** argv) {
              click(window, "Command2(5)");
              click(window, "Command3(2)");
          }},
-        {"summary",
-         [&] {
-             choose(window, "EBET");
-             choose(window, "SelectionAndResults");
-         }},
+        {"race-card-race-5-results", [&] { choose(window, "EBET"); }},
+        {"summary", [&] { choose(window, "SelectionAndResults"); }},
         {"profile",
          [&] {
              click(window, "Command4");
