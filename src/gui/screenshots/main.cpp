@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
              choose(window, "ALL");
          }},
         {"profile-track-list", [&] { choose(window, "Select"); }},
+        {"race-card-main-screen", [&] { choose(window, "MainScreen"); }},
     };
     bool saved = true;
     for (const auto& [picture, step] : steps) {
