@@ -12,6 +12,10 @@ void Form_Load(Form1& form);
 
 // File > Close Race Card: clears the race on screen and saves the active card.
 void CRC_Click(Form1& form);
+// Closing the window (title bar, Ctrl+Q, logging out): keeps what was typed
+// into the race on screen and saves the active card, as Close Race Card does,
+// whether or not Exit can be clicked.
+void Form_Unload(Form1& form);
 // File > Exit: saves the active card and ends the program.
 void Exit_Program_Click(Form1& form);
 // File > New/Recall Race Card: hides the card's files, starts the card chooser

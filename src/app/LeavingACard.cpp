@@ -63,9 +63,13 @@ void CRC_Click(Form1& form) {
     form.MSFlexGrid2.clear();
 }
 
-void Exit_Program_Click(Form1& form) {
+void Form_Unload(Form1& form) {
     keepTypedBoxes(form);
     saveRecordArrays(form);
+}
+
+void Exit_Program_Click(Form1& form) {
+    Form_Unload(form);
     form.platform.endProgram();
 }
 

@@ -1,6 +1,7 @@
 #include "app/AppCommands.h"
 #include "card/DataRoot.h"
 #include "model/GridLayouts.h"
+#include "model/WindowLayout.h"
 
 #include <system_error>
 
@@ -18,6 +19,7 @@ void makeCardFolders(const std::filesystem::path& root) {
 
 void Form_Load(Form1& form) {
     makeCardFolders(form.DataRoot);
+    placeControls(form);
     form.Frame6.top = 9900;
     form.Frame6.left = 1550;
     form.Label18.top = 10100;

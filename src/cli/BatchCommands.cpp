@@ -1,6 +1,7 @@
 #include "cli/BatchCommands.h"
 
 #include "app/AppCommands.h"
+#include "app/ControlRefusals.h"
 #include "cli/WindowPrinting.h"
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
@@ -30,7 +31,6 @@ const std::string_view batchUsage =
 
 namespace {
 
-using Refusal = std::optional<std::string>;
 using ArgumentCheck = std::function<bool(const Args&)>;
 
 std::optional<int> numberIn(const std::string& text, int low, int high) {
@@ -62,24 +62,6 @@ bool typedBox(const Args& args) {
 
 Refusal always(const Form1&, const Args&) {
     return std::nullopt;
-}
-
-Refusal needsButton(const Button* button, const std::string& name, bool frameShown = true) {
-    if (!button || !button->visible || !frameShown)
-        return name + " is hidden";
-    if (!button->enabled)
-        return name + " is disabled";
-    return std::nullopt;
-}
-
-Refusal needsMenuItem(const Form1& form, MenuItemOf item) {
-    if (canClick(form.menus, item))
-        return std::nullopt;
-    return "menu item " + (form.menus.*item).name + " is hidden or disabled";
-}
-
-template <MenuItemOf item> Refusal needsItem(const Form1& form, const Args&) {
-    return needsMenuItem(form, item);
 }
 
 template <void (*command)(Form1&)> void click(Form1& form, const Args&, std::ostream&) {
@@ -123,35 +105,32 @@ void typeInto(Form1& form, const Args& args, std::ostream&) {
 
 const std::vector<BatchCommand>& batchCommands() {
     static const std::vector<BatchCommand> table = {
-        {"start", 0, noArguments,
-         [](const Form1& form, const Args&) { return needsButton(&form.Command1, "Command1"); },
+        {"start", 0, noArguments, [](const Form1& form, const Args&) { return startRefusal(form); },
          click<Command1_Click>},
         {"race", 1, numberFrom(1, 20),
          [](const Form1& form, const Args& args) {
-             return needsButton(form.Command2.find(std::stoi(args[0])),
-                                "Command2(" + args[0] + ")");
+             return raceButtonRefusal(form, std::stoi(args[0]));
          },
          [](Form1& form, const Args& args, std::ostream&) {
              Command2_Click(form, std::stoi(args[0]));
          }},
         {"prev", 0, noArguments,
-         [](const Form1& form, const Args&) { return needsButton(&form.Command5, "Command5"); },
+         [](const Form1& form, const Args&) { return previousRaceRefusal(form); },
          click<Command5_Click>},
         {"next", 0, noArguments,
-         [](const Form1& form, const Args&) { return needsButton(&form.Command6, "Command6"); },
+         [](const Form1& form, const Args&) { return nextRaceRefusal(form); },
          click<Command6_Click>},
         {"scratch", 1, numberFrom(1, 20),
          [](const Form1& form, const Args& args) {
-             return needsButton(form.Command3.find(std::stoi(args[0])), "Command3(" + args[0] + ")",
-                                form.Frame6.visible);
+             return scratchRefusal(form, std::stoi(args[0]));
          },
          [](Form1& form, const Args& args, std::ostream&) {
              Command3_Click(form, std::stoi(args[0]));
          }},
         {"type", 3, typedBox,
          [](const Form1& form, const Args& args) -> Refusal {
-             if (args[0] == "Text39" && !form.Text39(std::stoi(args[1])).visible)
-                 return "Text39(" + args[1] + ") is hidden";
+             if (args[0] == "Text39")
+                 return text39Refusal(form, std::stoi(args[1]));
              return std::nullopt;
          },
          typeInto},
@@ -169,10 +148,7 @@ const std::vector<BatchCommand>& batchCommands() {
         {"summary", 0, noArguments, needsItem<&Menus::SelectionAndResults>,
          click<SelectionAndResults_Click>},
         {"record", 0, noArguments,
-         [](const Form1& form, const Args&) {
-             return needsButton(&form.Command4, "Command4", form.Frame5.visible);
-         },
-         click<Command4_Click>},
+         [](const Form1& form, const Args&) { return recordRefusal(form); }, click<Command4_Click>},
         {"key-entries", 0, noArguments, needsItem<&Menus::Pick3>, click<Pick3_Click>},
         {"program", 0, noArguments, needsItem<&Menus::Program>, click<Program_Click>},
         {"selections", 0, noArguments, needsItem<&Menus::Selections>, click<Selections_Click>},

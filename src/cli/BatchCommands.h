@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ControlRefusals.h"
 #include "model/Form1.h"
 
 #include <functional>
@@ -11,7 +12,7 @@
 
 namespace tallowmere::cli {
 
-using Args = std::vector<std::string>;
+using Args = CommandArgs;
 
 // One command of the batch front end: its arguments, the control its click
 // needs (the reason the window would refuse it now) and what it does.
@@ -19,7 +20,7 @@ struct BatchCommand {
     std::string_view name;
     int arity;
     std::function<bool(const Args&)> argumentsValid;
-    std::function<std::optional<std::string>(const Form1&, const Args&)> refusal;
+    std::function<Refusal(const Form1&, const Args&)> refusal;
     std::function<void(Form1&, const Args&, std::ostream&)> run;
     bool endsTheProgram = false;
 };

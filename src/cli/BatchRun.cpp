@@ -1,7 +1,7 @@
 #include "cli/BatchRun.h"
 
 #include "app/AppCommands.h"
-#include "card/DataRoot.h"
+#include "app/FolderOptions.h"
 #include "cli/BatchCommands.h"
 #include "cli/BatchPlatform.h"
 
@@ -16,8 +16,7 @@ struct Invocation {
 };
 
 struct Request {
-    std::filesystem::path dataRoot = defaultDataRoot();
-    std::optional<std::filesystem::path> workFolder;
+    FolderOptions folders;
     bool answerNo = false;
     std::vector<Invocation> invocations;
 };
@@ -25,15 +24,10 @@ struct Request {
 // The options before the first command; the index of that command.
 std::optional<std::string> parseOptions(const Args& arguments, Request& request, std::size_t& i) {
     for (; i < arguments.size() && arguments[i].rfind("--", 0) == 0; ++i) {
-        const std::string& option = arguments[i];
-        const bool folderOption = option == "--data-root" || option == "--work-dir";
-        if (option == "--no")
+        if (arguments[i] == "--no")
             request.answerNo = true;
-        else if (folderOption && i + 1 < arguments.size() && !arguments[i + 1].empty())
-            (option == "--data-root" ? request.dataRoot : request.workFolder.emplace()) =
-                arguments[++i];
-        else
-            return "bad option " + option;
+        else if (!takeFolderOption(arguments, i, request.folders))
+            return "bad option " + arguments[i];
     }
     return std::nullopt;
 }
@@ -71,12 +65,6 @@ std::optional<std::string> parse(const Args& arguments, Request& request) {
     return std::nullopt;
 }
 
-std::filesystem::path absoluteFolder(const std::filesystem::path& folder) {
-    std::error_code error;
-    const auto absolute = std::filesystem::absolute(folder, error);
-    return (error ? folder : absolute).lexically_normal();
-}
-
 } // namespace
 
 int runBatch(const Args& arguments, std::ostream& out, std::ostream& err,
@@ -88,9 +76,7 @@ int runBatch(const Args& arguments, std::ostream& out, std::ostream& err,
     }
     BatchPlatform platform(out, request.answerNo);
     Form1 form(platform);
-    form.DataRoot = absoluteFolder(request.dataRoot);
-    form.WorkFolder = request.workFolder ? absoluteFolder(*request.workFolder) : form.DataRoot;
-    form.ProgramFolder = programFolder;
+    setFolders(form, request.folders, programFolder);
     Form_Load(form);
     for (const auto& [command, args] : request.invocations) {
         if (const auto refusal = command->refusal(form, args)) {

@@ -53,6 +53,20 @@ void Form1::setText39Top(int index, int top) {
         box->top = top;
 }
 
+void Form1::setText39Place(int index, int left, int width, int height) {
+    if (TextBox* box = text39_.find(index)) {
+        box->left = left;
+        box->width = width;
+        box->height = height;
+    }
+}
+
+const Frame* frameNamed(const Form1& form, FrameName name) {
+    const Frame* frames[] = {nullptr,      &form.Frame1, &form.Frame2, &form.Frame3,
+                             &form.Frame4, &form.Frame5, &form.Frame6, &form.Frame7};
+    return frames[static_cast<int>(name)];
+}
+
 Grid* gridNumber(Form1& form, int number) {
     switch (number) {
     case 1:

@@ -84,10 +84,14 @@ class Form1 {
     void setText39(int index, std::string text);
     void setText39Visible(int index, bool visible);
     void setText39Top(int index, int top);
+    void setText39Place(int index, int left, int width, int height);
 
   private:
     CheckedArray<TextBox, 1, 8> text39_;
 };
+
+// The frame of that name; nullptr for FrameName::None.
+const Frame* frameNamed(const Form1& form, FrameName name);
 
 // MSFlexGrid1, 2 or 3 by its number; nullptr for any other number.
 Grid* gridNumber(Form1& form, int number);

@@ -146,3 +146,22 @@ TEST(NewRecall, HidesTheCardsFilesStartsTheChooserAndEndsWithoutSaving) {
     Form_Load(window.form); // the next start shows them again
     EXPECT_FALSE(std::filesystem::exists(window.root().trackMasterFolder() / ".hidden"));
 }
+
+TEST(ClosingTheWindow, KeepsTheTypedResultsAndSavesWhileExitIsDisabled) {
+    TestWindow window;
+    activateCard(window);
+    window.form.Label8.caption = "1";
+    window.form.setText39(5, "7");
+    Form_Unload(window.form);
+    EXPECT_EQ(window.form.Records.CardPicks.valueAt(1, 5), "7");
+    EXPECT_EQ(readFile(recordFile(window)), recordFileText(window.form.Records, 1));
+    EXPECT_FALSE(window.platform.ended);
+}
+
+TEST(ClosingTheWindow, AfterATestRunWritesNothing) {
+    TestWindow window;
+    activateCard(window);
+    window.form.TestRun = true;
+    Form_Unload(window.form);
+    EXPECT_FALSE(std::filesystem::exists(recordFile(window)));
+}

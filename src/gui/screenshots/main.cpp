@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <functional>
 #include <iostream>
+#include <vector>
 
 namespace {
 
@@ -53,19 +55,29 @@ int main(int argc, char** argv) {
     tallowmere::gui::MainWindow window(desktop, folders, ".");
     window.show();
     const QString folder = argv[2];
-    bool saved = save(window, folder, "before-start");
-    click(window, "Command1");
-    saved &= save(window, folder, "race-card-race-1");
-    click(window, "Command2(5)");
-    click(window, "Command3(2)");
-    saved &= save(window, folder, "race-card-race-5-scratch");
-    choose(window, "EBET");
-    choose(window, "SelectionAndResults");
-    saved &= save(window, folder, "summary");
-    click(window, "Command4");
-    choose(window, "ALL");
-    saved &= save(window, folder, "profile");
-    choose(window, "Select");
-    saved &= save(window, folder, "profile-track-list");
+    // Each picture after what the handicapper does before it.
+    const std::vector<std::pair<QString, std::function<void()>>> steps = {
+        {"before-start", [] {}},
+        {"race-card-race-1", [&] { click(window, "Command1"); }},
+        {"race-card-race-5-scratch",
+         [&] {
+             click(window, "Command2(5)");
+             click(window, "Command3(2)");
+         }},
+        {"race-card-race-5-results", [&] { choose(window, "EBET"); }},
+        {"summary", [&] { choose(window, "SelectionAndResults"); }},
+        {"profile",
+         [&] {
+             click(window, "Command4");
+             choose(window, "ALL");
+         }},
+        {"profile-track-list", [&] { choose(window, "Select"); }},
+        {"race-card-main-screen", [&] { choose(window, "MainScreen"); }},
+    };
+    bool saved = true;
+    for (const auto& [picture, step] : steps) {
+        step();
+        saved &= save(window, folder, picture);
+    }
     return saved ? 0 : 1;
 }

@@ -1,0 +1,90 @@
+// The window, drawn offscreen: from its creation to the first painted frame of
+// race 1 after Start, on the sample card and on the largest card the store
+// holds; and a change of race on the largest card, until it is painted.
+#include "LargestCard.h"
+#include "SilentPlatform.h"
+#include "app/FolderOptions.h"
+#include "gui/DisplayText.h"
+#include "gui/MainWindow.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+std::filesystem::path sampleCardRoot() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
+    const std::filesystem::path root = ::mkdtemp(pattern.data());
+    const std::filesystem::path samples = TALLOWMERE_SAMPLES;
+    const auto tables = tallowmere::DataRoot{root}.trackMasterFolder();
+    std::filesystem::create_directories(tables);
+    for (const auto& table : std::filesystem::directory_iterator(samples / "card"))
+        std::filesystem::copy_file(table.path(), tables / table.path().filename());
+    std::filesystem::copy_file(samples / "TrackEditor.ini", root / "TrackEditor.ini");
+    return root;
+}
+
+std::unique_ptr<tallowmere::gui::MainWindow> openWindow(tallowmere::Platform& platform,
+                                                        const std::filesystem::path& root) {
+    tallowmere::FolderOptions folders;
+    folders.dataRoot = root;
+    auto window = std::make_unique<tallowmere::gui::MainWindow>(platform, folders, ".");
+    window->show();
+    return window;
+}
+
+void click(QWidget& window, const QString& button) {
+    window.findChild<QPushButton*>(button)->click();
+}
+
+void startToFirstPaint(benchmark::State& state, const std::filesystem::path& root) {
+    SilentPlatform platform;
+    for (auto _ : state) {
+        auto window = openWindow(platform, root);
+        click(*window, "Command1");
+        benchmark::DoNotOptimize(window->grab());
+    }
+    std::filesystem::remove_all(root);
+}
+
+void startToFirstPaintOfTheSampleCard(benchmark::State& state) {
+    startToFirstPaint(state, sampleCardRoot());
+}
+BENCHMARK(startToFirstPaintOfTheSampleCard)->Unit(benchmark::kMillisecond);
+
+void startToFirstPaintOfTheLargestCard(benchmark::State& state) {
+    startToFirstPaint(state, makeLargestCardRoot());
+}
+BENCHMARK(startToFirstPaintOfTheLargestCard)->Unit(benchmark::kMillisecond);
+
+// Races 1 and 2 in turn, each until painted.
+void raceChangeOnTheLargestCard(benchmark::State& state) {
+    SilentPlatform platform;
+    const auto root = makeLargestCardRoot();
+    auto window = openWindow(platform, root);
+    click(*window, "Command1");
+    int race = 1;
+    for (auto _ : state) {
+        race = 3 - race;
+        click(*window, QString("Command2(%1)").arg(race));
+        benchmark::DoNotOptimize(window->grab());
+    }
+    window.reset();
+    std::filesystem::remove_all(root);
+}
+BENCHMARK(raceChangeOnTheLargestCard)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    tallowmere::gui::useWindowStyle();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

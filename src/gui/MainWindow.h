@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/ControlRefusals.h"
+#include "app/FolderOptions.h"
+#include "gui/FormView.h"
+#include "gui/MenuBarView.h"
+#include "gui/WindowPlatform.h"
+#include "model/Form1.h"
+
+#include <QMainWindow>
+#include <QScrollArea>
+#include <memory>
+
+namespace tallowmere::gui {
+
+// The program's one window: a view of the window model. Every click, menu
+// command and edit runs the model's handler, as the batch front end does, and
+// the window is drawn again from the model.
+class MainWindow : public QMainWindow {
+  public:
+    MainWindow(Platform& desktop, const FolderOptions& folders,
+               const std::filesystem::path& programFolder);
+
+    const Form1& form() const { return form_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    FormEvents formEvents();
+    // Runs `command` unless the window refuses the control now, then redraws.
+    void act(const Refusal& refusal, const std::function<void(Form1&)>& command);
+    void clickMenuItem(MenuItemOf item);
+    void render();
+    void fitToModelSize();
+    // Saves the active card once, as the window closes or the session ends.
+    void leave();
+
+    WindowPlatform platform_;
+    Form1 form_;
+    Twips twips_;
+    QScrollArea* scroll_;
+    FormView* view_;
+    std::unique_ptr<MenuBarView> menus_;
+    QSize modelSize_;
+    bool left_ = false;
+};
+
+} // namespace tallowmere::gui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/Platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace tallowmere::gui {
+
+// The desktop through Qt: message boxes over the window, the system beep, the
+// desktop's editor and browser, detached programs, the system's short date.
+class QtPlatform : public Platform {
+  public:
+    void setWindow(QWidget* window) { window_ = window; }
+
+    void showTextFile(const std::filesystem::path& file) override;
+    void openUrl(const std::string& address) override;
+    MessageAnswer showMessage(const Message& message) override;
+    void beep() override;
+    void startProgram(const std::filesystem::path& program,
+                      const std::vector<std::string>& arguments) override;
+    void setFilesHidden(const std::filesystem::path& folder, const std::vector<std::string>& names,
+                        bool hidden) override;
+    std::string shortDate(int year, int month, int day) override;
+    // The window closes itself once the command that ends the program is done.
+    void endProgram() override {}
+
+  private:
+    QPointer<QWidget> window_;
+};
+
+} // namespace tallowmere::gui

@@ -1,0 +1,84 @@
+#include "gui/GridView.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QTest>
+
+using namespace tallowmere;
+
+class GridModelTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cellsShowTheirTextAndStyle();
+    void fixedCellsAreGreyUnlessColoured();
+    void theViewTakesWidthsHeightsAndPlace();
+};
+
+void GridModelTest::cellsShowTheirTextAndStyle() {
+    Grid grid(3, 3);
+    grid.setText(1, 1, "Ca\xF1on");
+    GridCell& title = *grid.cell(1, 2);
+    title.text = "Title";
+    title.bold = true;
+    title.fontSize = 10;
+    title.backColor = red;
+    title.foreColor = white;
+    grid.cell(2, 2)->alignment = CellAlignment::Right;
+    gui::GridModel model(grid);
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.index(1, 1).data().toString(), QString::fromUtf8("Ca\xC3\xB1on"));
+    QCOMPARE(grid.text(1, 1), std::string("Ca\xF1on"));
+    const QFont font = model.index(1, 2).data(Qt::FontRole).value<QFont>();
+    QVERIFY(font.bold());
+    QVERIFY(font.pointSizeF() > model.gridFont().pointSizeF());
+    QCOMPARE(model.index(1, 2).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    QCOMPARE(model.index(1, 2).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::white));
+    QCOMPARE(model.index(2, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
+    QVERIFY(!model.index(2, 1).data(Qt::FontRole).value<QFont>().bold());
+    grid.setRows(5);
+    model.refresh();
+    QCOMPARE(model.rowCount(), 5);
+}
+
+void GridModelTest::fixedCellsAreGreyUnlessColoured() {
+    Grid grid(2, 2);
+    grid.cell(0, 1)->backColor = Rgb{255, 255, 100};
+    gui::GridModel model(grid);
+    QVERIFY(model.index(0, 0).data(Qt::BackgroundRole).isValid());
+    QCOMPARE(model.index(0, 1).data(Qt::BackgroundRole).value<QBrush>().color(),
+             QColor(255, 255, 100));
+    QVERIFY(!model.index(1, 1).data(Qt::BackgroundRole).isValid());
+}
+
+void GridModelTest::theViewTakesWidthsHeightsAndPlace() {
+    Grid grid(3, 3);
+    grid.setColumnWidth(0, 1500);
+    grid.setColumnWidth(1, 0);
+    grid.setRowHeight(2, 480);
+    grid.top = 150;
+    grid.left = 300;
+    grid.width = 3000;
+    grid.height = 1500;
+    gui::GridView view(grid, "grid", nullptr);
+    view.render(gui::Twips(96.0));
+    QCOMPARE(view.geometry(), QRect(20, 10, 200, 100));
+    QCOMPARE(view.columnWidth(0), 100);
+    QVERIFY(view.isColumnHidden(1));
+    QVERIFY(!view.isColumnHidden(2));
+    QCOMPARE(view.rowHeight(2), 32);
+    QCOMPARE(view.rowHeight(1), 16);
+    view.render(gui::Twips(192.0));
+    QCOMPARE(view.columnWidth(0), 200);
+    grid.visible = false;
+    view.render(gui::Twips(96.0));
+    QVERIFY(view.isHidden());
+}
+
+int runGridModelTests(int argc, char** argv) {
+    GridModelTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "GridModelTest.moc"

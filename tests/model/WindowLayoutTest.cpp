@@ -1,0 +1,111 @@
+#include "support/TestWindow.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallowmere;
+using tallowmere::testing::TestWindow;
+
+namespace {
+
+// Where a control lies in the window: its frame's place added to its own.
+struct Area {
+    int left, top, right, bottom;
+};
+
+Area areaOf(const Form1& form, FrameName frame, int left, int top, int width, int height) {
+    if (const Frame* outer = frameNamed(form, frame)) {
+        left += outer->left;
+        top += outer->top;
+    }
+    return {left, top, left + width, top + height};
+}
+
+template <typename Control> Area areaOf(const Form1& form, const Control& control) {
+    return areaOf(form, control.frame, control.left, control.top, control.width, control.height);
+}
+
+Area areaOf(const Frame& frame) {
+    return {frame.left, frame.top, frame.left + frame.width, frame.top + frame.height};
+}
+
+bool overlap(const Area& a, const Area& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool inside(const Area& inner, const Area& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+} // namespace
+
+TEST(WindowLayout, StartUpPlacesWhatTheWindowPositionsItself) {
+    TestWindow window;
+    const Form1& form = window.form;
+    EXPECT_EQ(form.Frame6.top, 9900);
+    EXPECT_EQ(form.Frame6.left, 1550);
+    EXPECT_EQ(form.Label18.top, 10100);
+    EXPECT_EQ(form.Frame7.top, 8200);
+    EXPECT_EQ(form.Image2.top, 8500);
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_EQ(form.Text39(i).top, i <= 4 ? 8300 : 9000) << i;
+    EXPECT_EQ(form.Label12.top, 8300);
+    EXPECT_EQ(form.Label16.top, 9000);
+    EXPECT_EQ(form.MSFlexGrid1.height, 6060);
+}
+
+TEST(WindowLayout, EveryControlOfTheRaceCardHasASizeAndLiesInTheWindow) {
+    TestWindow window;
+    const Form1& form = window.form;
+    const Area inWindow{0, 0, form.Window.width, form.Window.height};
+    std::vector<Area> areas = {areaOf(form, form.Command1), areaOf(form, form.Label12),
+                               areaOf(form, form.Label16),  areaOf(form, form.Label18),
+                               areaOf(form.Frame4),         areaOf(form.Frame6),
+                               areaOf(form.Frame7)};
+    for (int i = 1; i <= 20; ++i)
+        areas.push_back(areaOf(form, *form.Command2.find(i)));
+    for (int i = 1; i <= 8; ++i)
+        areas.push_back(areaOf(form, form.Text39(i)));
+    for (const Area& area : areas) {
+        EXPECT_GT(area.right - area.left, 0);
+        EXPECT_GT(area.bottom - area.top, 0);
+        EXPECT_TRUE(inside(area, inWindow));
+    }
+    for (std::size_t a = 0; a < areas.size(); ++a)
+        for (std::size_t b = a + 1; b < areas.size(); ++b)
+            EXPECT_FALSE(overlap(areas[a], areas[b])) << a << " and " << b;
+}
+
+TEST(WindowLayout, ControlsOfAFrameLieInsideIt) {
+    TestWindow window;
+    const Form1& form = window.form;
+    for (const Label* label : {&form.Label1, &form.Label2, &form.Label5, &form.Label6, &form.Label8,
+                               &form.Label10, &form.Label13, &form.Label15, form.Label3.find(0),
+                               form.Label3.find(1), form.Label4.find(0)}) {
+        EXPECT_EQ(label->frame, FrameName::Frame4);
+        EXPECT_TRUE(inside(areaOf(form, *label), areaOf(form.Frame4)));
+    }
+    for (int i = 0; i <= 9; ++i)
+        EXPECT_TRUE(inside(areaOf(form, *form.Text57.find(i)), areaOf(form.Frame7))) << i;
+    for (const Label* label : {&form.Label17, form.Label4.find(1), form.Label4.find(2)})
+        EXPECT_TRUE(inside(areaOf(form, *label), areaOf(form.Frame7)));
+    for (const Button* button : {&form.Command5, &form.Command6})
+        EXPECT_TRUE(inside(areaOf(form, *button), areaOf(form.Frame7)));
+    for (int i = 1; i <= 20; ++i)
+        EXPECT_TRUE(inside(areaOf(form, *form.Command3.find(i)), areaOf(form.Frame6))) << i;
+    EXPECT_EQ(form.Command4.frame, FrameName::Frame5);
+}
+
+TEST(WindowLayout, TheFramesNothingFillsStayEmptyAndOutOfTheWay) {
+    TestWindow window;
+    const Form1& form = window.form;
+    EXPECT_FALSE(form.Frame1.visible);
+    EXPECT_FALSE(form.Frame2.visible);
+    EXPECT_FALSE(form.Frame3.visible);
+    const Area image = areaOf(form, FrameName::None, form.Image2.left, form.Image2.top,
+                              form.Image2.width, form.Image2.height);
+    for (const Area& busy :
+         {areaOf(form.Frame7), areaOf(form.Frame6), areaOf(form.Frame3), areaOf(form, form.Label7)})
+        EXPECT_FALSE(overlap(image, busy));
+    EXPECT_FALSE(overlap(areaOf(form.Frame3), areaOf(form.Frame7)));
+}
