@@ -2,10 +2,8 @@
 
 #include "SampleTracks.h"
 #include "card/CardFileNames.h"
-#include "cli/BatchRun.h"
 #include "reports/SummaryHits.h"
 #include "results/ResultsChart.h"
-#include "support/TempFolder.h"
 #include "text/Masks.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
@@ -13,7 +11,6 @@
 
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 
 using namespace tallowmere;
 using cardgen::CardRequest;
@@ -184,65 +181,4 @@ TEST(ResultsChartWriter, PayoffsRankAsOnAResultsPage) {
     EXPECT_LT(withoutSuperfecta, races / 4);
     EXPECT_GT(spelledOut, 0) << "both forms of the superfecta line";
     EXPECT_LT(spelledOut, races - withoutSuperfecta);
-}
-
-namespace {
-
-// The cells of `grid 2`'s rows, from row 0.
-std::vector<std::vector<std::string>> gridCells(const std::string& printed) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(printed);
-    for (std::string line; std::getline(lines, line);) {
-        rows.emplace_back();
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');)
-            rows.back().push_back(cell);
-        rows.back().resize(29);
-    }
-    return rows;
-}
-
-} // namespace
-
-// The summary compares program numbers by their number: a coupled entry's
-// win counts for a selection of its stable mate. Seed 7 gives a card where
-// "1A" wins a race with "1" among the selections.
-TEST(ResultsChartWriter, AutoRecordOfTheChartFeedsTheSummary) {
-    const CardRequest r = request(7, {12, 8, 2}, "CD");
-    const Drawn d = drawn(r);
-    tallowmere::testing::TempFolder root;
-    ASSERT_TRUE(cardgen::writeCardTables(d.card, root / "TrackMaster ExE Files"));
-    tallowmere::testing::writeFile(root / "TrackEditor.ini",
-                                   cardgen::trackEditorIni(cardgen::sampleTracks()));
-    std::filesystem::create_directories(root / "Results");
-    tallowmere::testing::writeFile(root / "Results" / cardgen::resultsChartFileName(d.chart),
-                                   cardgen::resultsChartText(d.chart));
-    std::ostringstream out, err;
-    ASSERT_EQ(cli::runBatch({"--data-root", root.path().string(), "start", "auto-record", "summary",
-                             "grid", "2"},
-                            out, err, "/opt/tm"),
-              0)
-        << err.str();
-    const auto rows = gridCells(out.str());
-    ASSERT_GE(rows.size(), 22u);
-    int wins[4] = {}, byNumberOnly = 0;
-    for (const RaceResult& race : d.chart.races) {
-        const auto& row = rows[std::size_t(race.race)];
-        for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(row[std::size_t(6 + k)], race.finishers[k].program) << "race " << race.race;
-        const std::string& winner = row[6];
-        for (int k = 1; k <= 4; ++k) {
-            const std::string& selection = row[std::size_t(k)];
-            if (text::numberOf(selection) <= 0 ||
-                text::numberOf(selection) != text::numberOf(winner))
-                continue;
-            ++wins[k - 1];
-            byNumberOnly += selection != winner;
-        }
-        const bool winBet = text::numberOf(row[1]) == text::numberOf(winner);
-        EXPECT_EQ(row[11], winBet ? race.win : "") << "race " << race.race;
-    }
-    EXPECT_GT(byNumberOnly, 0) << "a coupled winner picked under its stable mate's number";
-    for (int k = 1; k <= 4; ++k)
-        EXPECT_EQ(rows[21][std::size_t(k)], std::to_string(wins[k - 1])) << "S" << k;
 }
