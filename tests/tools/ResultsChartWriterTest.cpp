@@ -124,11 +124,14 @@ TEST(ResultsChartWriter, AChartOfEveryListedTrackPassesTheCheck) {
     }
 }
 
+// The charts hold every form the reader knows, their payoffs ranked as on a
+// results page.
 TEST(ResultsChartWriter, TheReaderRecordsTheWrittenFinishersAndPayoffs) {
     const CardRequest requests[] = {
         request(1, {9, 8, 2}),         request(5, {12, 8, 1}, "CD"), request(9, {20, 6, 1}),
-        request(21, {6, 11, 1}, "WO"), request(14, {4, 4, 0}),
+        request(21, {6, 11, 1}, "WO"), request(14, {4, 4, 0}),       request(2, {20, 8, 0}),
     };
+    int thousands = 0, showsOfAHundred = 0, withoutSuperfecta = 0, spelledOut = 0, races = 0;
     bool coupledFinisher = false;
     for (const CardRequest& r : requests) {
         SCOPED_TRACE("seed " + std::to_string(r.seed));
@@ -146,16 +149,6 @@ TEST(ResultsChartWriter, TheReaderRecordsTheWrittenFinishersAndPayoffs) {
             expectRecordedAsWritten(d, records, race);
             for (const auto& finisher : race.finishers)
                 coupledFinisher = coupledFinisher || finisher.program == "1A";
-        }
-    }
-    EXPECT_TRUE(coupledFinisher) << "a coupled entry finishes in one of the charts";
-}
-
-TEST(ResultsChartWriter, PayoffsRankAsOnAResultsPage) {
-    int thousands = 0, showsOfAHundred = 0, withoutSuperfecta = 0, spelledOut = 0, races = 0;
-    for (std::uint32_t seed : {2u, 3u, 4u}) {
-        for (const RaceResult& race : drawn(request(seed, {20, 8, 0})).chart.races) {
-            SCOPED_TRACE("seed " + std::to_string(seed) + " race " + std::to_string(race.race));
             ++races;
             EXPECT_GE(payoffAmount(race.win), 2.10);
             EXPECT_LE(payoffAmount(race.win), 60.0);
@@ -175,6 +168,7 @@ TEST(ResultsChartWriter, PayoffsRankAsOnAResultsPage) {
             showsOfAHundred += payoffAmount(race.thirdShow) >= 100;
         }
     }
+    EXPECT_TRUE(coupledFinisher) << "a coupled entry finishes in one of the charts";
     EXPECT_GT(thousands, 0);
     EXPECT_GT(showsOfAHundred, 0);
     EXPECT_GT(withoutSuperfecta, 0);
