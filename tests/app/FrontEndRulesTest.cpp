@@ -61,12 +61,4 @@ TEST(MenuClicks, EveryItemOfTheTreeRunsItsCommandAndMenusOnlyOpen) {
         EXPECT_EQ(menuClickCommand(node.item) == nullptr, opensAMenu)
             << (window.form.menus.*node.item).name;
     }
-    menuClickCommand (&Menus::Version)(window.form);
-    menuClickCommand (&Menus::Tracks)(window.form);
-    menuClickCommand (&Menus::Test)(window.form);
-    EXPECT_TRUE(window.form.menus.Test.checked);
-    ASSERT_EQ(window.platform.messages.size(), 1u);
-    EXPECT_EQ(window.platform.messages[0].text, "Tallowmere Thoroughbred PRO v2.0");
-    EXPECT_EQ(window.platform.calls.back(),
-              "view " + (window.folder.path() / "TrackEditor.ini").string());
 }

@@ -147,17 +147,6 @@ TEST(NewRecall, HidesTheCardsFilesStartsTheChooserAndEndsWithoutSaving) {
     EXPECT_FALSE(std::filesystem::exists(window.root().trackMasterFolder() / ".hidden"));
 }
 
-TEST(ClosingTheWindow, KeepsTheTypedResultsAndSavesWhileExitIsDisabled) {
-    TestWindow window;
-    activateCard(window);
-    window.form.Label8.caption = "1";
-    window.form.setText39(5, "7");
-    Form_Unload(window.form);
-    EXPECT_EQ(window.form.Records.CardPicks.valueAt(1, 5), "7");
-    EXPECT_EQ(readFile(recordFile(window)), recordFileText(window.form.Records, 1));
-    EXPECT_FALSE(window.platform.ended);
-}
-
 TEST(ClosingTheWindow, AfterATestRunWritesNothing) {
     TestWindow window;
     activateCard(window);

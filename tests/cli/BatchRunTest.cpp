@@ -149,15 +149,6 @@ TEST_F(BatchTest, RefusesAClickTheWindowWouldRefuseAndStopsThere) {
     EXPECT_EQ(run({"start", "close", "exit"}).status, 0) << "Close enables Exit again";
 }
 
-TEST_F(BatchTest, StartWithoutACardSaysSoAndCloseWritesNothing) {
-    const Outcome outcome = run({"start", "close"});
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.out, "MESSAGE Tallowmere TB: No race could be read from the tables in "
-                           "TrackMaster ExE Files.\n");
-    EXPECT_TRUE(std::filesystem::is_empty(root / "Race Cards"));
-    EXPECT_TRUE(std::filesystem::is_empty(root / "Selections2"));
-}
-
 TEST_F(BatchTest, TwoMismatchesInARowKeepBothBackups) {
     const auto writeCard = [this](int races) {
         tallowmere::cardgen::CardRequest request;

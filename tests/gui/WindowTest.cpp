@@ -18,8 +18,7 @@ class WindowTest : public QObject {
     void raceButtonsAndArrowsMoveBetweenRaces();
     void aScratchAnsweredNoChangesNothingAndYesScratches();
     void typingAFinisherMovesTheToteBoardLabels();
-    void autoRecordSummaryAndRecord();
-    void profilesOfAllTracksAndOfTheTrackList();
+    void autoRecordSummaryRecordAndProfiles();
     void closeRaceCardSavesTheCard();
     void closingTheWindowKeepsTypedResults();
     void ctrlQClosesTheWindow();
@@ -96,7 +95,7 @@ void WindowTest::typingAFinisherMovesTheToteBoardLabels() {
     QCOMPARE(w.window->form().Records.CardPayoffs.valueAt(1, 1), std::string("8.40"));
 }
 
-void WindowTest::autoRecordSummaryAndRecord() {
+void WindowTest::autoRecordSummaryRecordAndProfiles() {
     SampleWindow w;
     QTest::mouseClick(w.button("Command1"), Qt::LeftButton);
     w.item("EBET")->trigger();
@@ -112,14 +111,8 @@ void WindowTest::autoRecordSummaryAndRecord() {
     QTest::mouseClick(w.button("Command4"), Qt::LeftButton);
     QVERIFY(readFile(w.folder / "TBA.ini").starts_with("   CT_20261205"));
     QVERIFY(!w.button("Command4")->isEnabled());
-}
 
-void WindowTest::profilesOfAllTracksAndOfTheTrackList() {
-    SampleWindow w;
-    QTest::mouseClick(w.button("Command1"), Qt::LeftButton);
-    w.item("EBET")->trigger();
-    w.item("SelectionAndResults")->trigger();
-    QTest::mouseClick(w.button("Command4"), Qt::LeftButton);
+    // The profiles of all tracks and of the track list, over that archive line.
     w.item("ALL")->trigger();
     QVERIFY(w.grid("MSFlexGrid3")->isVisible());
     QCOMPARE(w.window->windowTitle(), QString("Betting Profile"));

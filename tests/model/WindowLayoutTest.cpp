@@ -39,21 +39,6 @@ bool inside(const Area& inner, const Area& outer) {
 
 } // namespace
 
-TEST(WindowLayout, StartUpPlacesWhatTheWindowPositionsItself) {
-    TestWindow window;
-    const Form1& form = window.form;
-    EXPECT_EQ(form.Frame6.top, 9900);
-    EXPECT_EQ(form.Frame6.left, 1550);
-    EXPECT_EQ(form.Label18.top, 10100);
-    EXPECT_EQ(form.Frame7.top, 8200);
-    EXPECT_EQ(form.Image2.top, 8500);
-    for (int i = 1; i <= 8; ++i)
-        EXPECT_EQ(form.Text39(i).top, i <= 4 ? 8300 : 9000) << i;
-    EXPECT_EQ(form.Label12.top, 8300);
-    EXPECT_EQ(form.Label16.top, 9000);
-    EXPECT_EQ(form.MSFlexGrid1.height, 6060);
-}
-
 TEST(WindowLayout, EveryControlOfTheRaceCardHasASizeAndLiesInTheWindow) {
     TestWindow window;
     const Form1& form = window.form;

@@ -1,7 +1,6 @@
 #include "rating/HandicappingRun.h"
 #include "support/TestWindow.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tallowmere;
@@ -89,39 +88,30 @@ TEST(StartLoad, ASingleRaceRunsToTheLastEntryAndButtonsStopAtTwenty) {
 }
 
 TEST(StartLoad, TablesThatGiveNoRaceAreToldAndChangeNothing) {
-    const auto writeRaces = [](TestWindow& window, const std::vector<std::string>& raceValues) {
-        cardgen::CardRecords card = cardgen::makeCard(cardOf(2, 3));
-        card.races.resize(raceValues.size(), card.races[0]);
-        for (std::size_t r = 0; r < raceValues.size(); ++r)
-            card.races[r].values[0] = raceValues[r];
-        cardgen::writeCardTables(card, window.root().trackMasterFolder());
+    using Races = std::vector<std::string>;
+    // The RACE values of a card's races, then what RACEDR.DBF becomes ("" for removed).
+    const std::tuple<const char*, std::optional<Races>, std::optional<std::string>> folders[] = {
+        {"no tables", std::nullopt, std::nullopt},
+        {"RACEDR missing", Races{"1", "2"}, ""},
+        {"RACEDR unreadable", Races{"1", "2"}, "not a table"},
+        {"RACEDR empty", Races{}, std::nullopt},
+        {"RACE no number", Races{"x", "y"}, std::nullopt},
+        {"RACE below 1", Races{"1", "0"}, std::nullopt},
     };
-    const std::filesystem::path racedr = "RACEDR.DBF";
-    const std::vector<std::pair<std::string, std::function<void(TestWindow&)>>> folders = {
-        {"no tables", [](TestWindow&) {}},
-        {"RACEDR missing",
-         [&](TestWindow& w) {
-             writeRaces(w, {"1", "2"});
-             std::filesystem::remove(w.root().trackMasterFolder() / racedr);
-         }},
-        {"RACEDR unreadable",
-         [&](TestWindow& w) {
-             writeRaces(w, {"1", "2"});
-             tallowmere::testing::writeFile(w.root().trackMasterFolder() / racedr, "not a table");
-         }},
-        {"RACEDR empty", [&](TestWindow& w) { writeRaces(w, {}); }},
-        {"RACE no number",
-         [&](TestWindow& w) {
-             writeRaces(w, {"x", "y"});
-         }},
-        {"RACE below 1",
-         [&](TestWindow& w) {
-             writeRaces(w, {"1", "0"});
-         }},
-    };
-    for (const auto& [what, makeFolder] : folders) {
+    for (const auto& [what, races, racedr] : folders) {
         TestWindow window;
-        makeFolder(window);
+        const auto tables = window.root().trackMasterFolder();
+        if (races) {
+            cardgen::CardRecords card = cardgen::makeCard(cardOf(2, 3));
+            card.races.resize(races->size(), card.races[0]);
+            for (std::size_t r = 0; r < races->size(); ++r)
+                card.races[r].values[0] = (*races)[r];
+            cardgen::writeCardTables(card, tables);
+        }
+        if (racedr && racedr->empty())
+            std::filesystem::remove(tables / "RACEDR.DBF");
+        else if (racedr)
+            tallowmere::testing::writeFile(tables / "RACEDR.DBF", *racedr);
         Form1& form = window.form;
         Command1_Click(form);
         ASSERT_EQ(window.platform.messages.size(), 1u) << what;

@@ -23,22 +23,12 @@ struct ProfileWindow : TestWindow {
     std::string printed() const { return readFile(folder / "Profile Results.txt"); }
 };
 
-std::size_t count(const std::string& text, const std::string& piece) {
-    std::size_t n = 0;
-    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++n;
-    return n;
-}
-
 } // namespace
 
 TEST(ReportPrinting, PrintProfileWritesFiveHundredRows) {
     ProfileWindow window;
     Print2_Click(window.form);
-    const std::string printed = window.printed();
-    EXPECT_EQ(printed, readFile(fixtures / "profile-results-three-cards.txt"));
-    EXPECT_EQ(count(printed, "\r\r\n"), 500u);
-    EXPECT_EQ(count(printed, "\n\r\n"), 2u) << "two empty lines";
+    EXPECT_EQ(window.printed(), readFile(fixtures / "profile-results-three-cards.txt"));
     EXPECT_EQ(window.platform.calls,
               std::vector<std::string>{"view " + (window.folder / "Profile Results.txt").string()});
 }

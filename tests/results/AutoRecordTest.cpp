@@ -21,11 +21,8 @@ struct AutoRecordWindow : TestWindow {
         form.ActiveCardFile = sampleCard;
         form.Label8.caption = shown;
         form.CurrentRace = 10;
-        useTrackFile(samples / "TrackEditor.ini");
+        writeFile(form.WorkFolder / "TrackEditor.ini", readFile(samples / "TrackEditor.ini"));
         platform.calls.clear(); // what start-up asked of the desktop
-    }
-    void useTrackFile(const std::filesystem::path& file) {
-        writeFile(form.WorkFolder / "TrackEditor.ini", readFile(file));
     }
     void useChart(const std::filesystem::path& file) {
         writeFile(root().resultsFolder() / sampleChart, readFile(file));
@@ -42,28 +39,12 @@ TEST(AutoRecord, RecordsTheWholeChartAndShowsTheRaceOnScreen) {
     EXPECT_TRUE(window.platform.calls.empty());
     EXPECT_EQ(form.CurrentRace, 9);
 
-    const auto& picks = form.Records.CardPicks;
+    // The race on screen and the whole chart's record are compared in the batch
+    // front end's expected outputs; these are what those do not show.
     const auto& payoffs = form.Records.CardPayoffs;
-    EXPECT_EQ(picks.valueAt(1, 5), " 5");
-    EXPECT_EQ(picks.valueAt(1, 8), " 1");
     EXPECT_EQ(payoffs.valueAt(1, 1), "  5.40") << "races off screen stay right-aligned";
-    EXPECT_EQ(payoffs.valueAt(1, 9), "1,912.40");
-    EXPECT_EQ(payoffs.valueAt(7, 1), "102.40");
-    EXPECT_EQ(payoffs.valueAt(7, 9), "12,345.60");
-    EXPECT_EQ(picks.valueAt(8, 8), " 3");
-    EXPECT_EQ(payoffs.valueAt(9, 6), "  7.20");
-    EXPECT_EQ(picks.valueAt(10, 5), "") << "the card has nine races";
-
-    const std::vector<std::string> raceThree = {"6.20",  "3.80",  "2.80",   "5.00",    "3.60",
-                                                "12.80", "31.20", "297.40", "2,476.90"};
-    for (int k = 1; k <= 9; ++k) {
-        EXPECT_EQ(payoffs.valueAt(3, k), raceThree[k - 1]) << "trimmed in place, column " << k;
-        EXPECT_EQ(form.Text57.valueAt(k).text, raceThree[k - 1]) << k;
-    }
-    const std::vector<std::string> finishers = {" 5", " 7", " 1", " 3"};
-    for (int k = 5; k <= 8; ++k)
-        EXPECT_EQ(form.Text39(k).text, finishers[k - 5]) << k;
-    EXPECT_EQ(form.Label4.valueAt(1).caption, " 5") << "the tote board mirrors the finishers";
+    EXPECT_EQ(payoffs.valueAt(3, 1), "6.20") << "the race on screen is trimmed in place";
+    EXPECT_EQ(form.Records.CardPicks.valueAt(10, 5), "") << "the card has nine races";
 }
 
 TEST(AutoRecord, RunningTwiceGivesTheSameArrays) {
@@ -96,21 +77,6 @@ TEST(AutoRecord, AChartOfAnotherDateIsRefusedAndNothingIsRecorded) {
     EXPECT_EQ(form.Records, before);
     EXPECT_EQ(form.CurrentRace, 10);
     EXPECT_EQ(form.Text57.valueAt(1).text, "") << "a refused chart ends Auto Record: no display";
-}
-
-TEST(AutoRecord, ACardWhoseTrackIsNotInTheTrackListIsRefused) {
-    AutoRecordWindow window;
-    window.useChart(samples / "results.pmr");
-    window.useTrackFile(fixtures / "charts" / "TrackEditor-without-CT.ini");
-    EBET_Click(window.form);
-    EXPECT_EQ(window.platform.calls.back(), "message    CT_20261205_20261205");
-    EXPECT_EQ(window.form.Records, RecordArrays{});
-
-    std::filesystem::remove(window.form.WorkFolder / "TrackEditor.ini");
-    window.platform.calls.clear();
-    EBET_Click(window.form);
-    EXPECT_EQ(window.platform.calls.back(), "message    CT_20261205_20261205")
-        << "a missing TrackEditor.ini reads as an empty one";
 }
 
 TEST(AutoRecord, AMissingChartOnlyReShowsTheRaceOnScreen) {
@@ -152,23 +118,4 @@ TEST(AutoRecord, AChartEndingInsideTheFinisherLinesKeepsWhatWasRecorded) {
     EXPECT_EQ(form.Text39(7).text, "") << "the third finisher line is missing";
     EXPECT_EQ(form.Text57.valueAt(5).text, "3.20");
     EXPECT_EQ(form.Text57.valueAt(6).text, "9.99") << "what the chart does not give stays";
-}
-
-TEST(AutoRecord, ARaceAboveTwentyEndsTheReadingAtItsHeading) {
-    AutoRecordWindow window("1");
-    Form1& form = window.form;
-    window.useChart(fixtures / "charts" / "race-above-20.pmr");
-    EBET_Click(form);
-    EXPECT_EQ(form.CurrentRace, 1);
-    EXPECT_EQ(form.Text57.valueAt(7).text, "36.80");
-    EXPECT_EQ(form.Records.CardPicks.valueAt(3, 5), "") << "race 3 comes after race 21";
-    EXPECT_EQ(form.Records.CardPicks.valueAt(21, 5), "");
-}
-
-TEST(ResultsView, ShowsTheCardsChartInTheTextViewer) {
-    AutoRecordWindow window;
-    Results_Click(window.form);
-    EXPECT_EQ(window.platform.calls,
-              (std::vector<std::string>{
-                  "view " + (window.folder.path() / "Results" / sampleChart).string()}));
 }
