@@ -1,0 +1,13 @@
+#pragma once
+
+#include "analysis/ProfitCurves.h"
+
+#include <string>
+
+namespace tallowmere::analysis {
+
+// The profit curves as a standalone SVG drawing: one polyline per bet type
+// over the cards, the zero line, the axes' extremes and a legend.
+std::string curvesSvg(const ProfitCurves& curves);
+
+} // namespace tallowmere::analysis
