@@ -4,9 +4,9 @@
 #include "analysis/CurvesSvg.h"
 #include "analysis/Replay.h"
 #include "analysis/RoiConfidence.h"
+#include "analysis/StatsText.h"
 #include "reports/ProfileSelection.h"
 #include "results/Archive.h"
-#include "text/Masks.h"
 #include "text/TextFiles.h"
 
 namespace tallowmere::cli {
@@ -31,8 +31,10 @@ std::vector<CardFigures> profileCards(const Form1& form, const std::string& sele
     return lines ? cardsInDateOrder(*lines) : std::vector<CardFigures>{};
 }
 
-std::string percent(const std::optional<double>& ratio) {
-    return ratio ? text::formatNumber(*ratio, "###.0%") : "";
+void printRow(const std::vector<std::string>& cells, std::ostream& out) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        out << (i ? "\t" : "") << cells[i];
+    out << "\n";
 }
 
 void appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
@@ -61,12 +63,9 @@ void writeProfileChart(Form1& form, const Args& args, std::ostream&) {
 
 void printProfileStats(Form1& form, const Args& args, std::ostream& out) {
     const auto figures = roiConfidence(profileCards(form, args[0]));
-    out << "Bet type\tBets\tROI\tLow\tHigh\tLongest losing run\n";
-    for (int type = 0; type < stakedTypeCount; ++type) {
-        const RoiConfidence& f = figures[static_cast<std::size_t>(type)];
-        out << stakedTypeName(type) << "\t" << f.races << "\t" << percent(f.roi) << "\t"
-            << percent(f.low) << "\t" << percent(f.high) << "\t" << f.longestLosingRun << "\n";
-    }
+    printRow(statsHeader(), out);
+    for (int type = 0; type < stakedTypeCount; ++type)
+        printRow(statsRow(type, figures[static_cast<std::size_t>(type)]), out);
 }
 
 Refusal exportRefusal(const Form1& form, const Args& args) {
