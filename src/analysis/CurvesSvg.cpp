@@ -80,6 +80,10 @@ std::string legendEntry(int type, const char* colour) {
 
 } // namespace
 
+const char* curveColour(int type) {
+    return colours[static_cast<std::size_t>(type)];
+}
+
 std::string curvesSvg(const ProfitCurves& curves) {
     const Scale scale = scaleOf(curves);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -89,7 +93,7 @@ std::string curvesSvg(const ProfitCurves& curves) {
                       "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svg += axes(scale);
     for (int type = 0; type < stakedTypeCount; ++type) {
-        const char* colour = colours[static_cast<std::size_t>(type)];
+        const char* colour = curveColour(type);
         svg += curveLine(curves[static_cast<std::size_t>(type)], scale, colour);
         svg += legendEntry(type, colour);
     }

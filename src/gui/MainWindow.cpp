@@ -40,7 +40,7 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     analysisDock_->setObjectName("ProfileAnalysisDock");
     analysisDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     analysisDock_->setWidget(analysis_);
-    analysisDock_->setMinimumWidth(480);
+    analysisDock_->setMinimumWidth(560);
     analysisDock_->hide();
     addDockWidget(Qt::RightDockWidgetArea, analysisDock_);
     askExportFile = [this] {

@@ -1,5 +1,6 @@
 #include "gui/ProfileAnalysisView.h"
 
+#include "analysis/CurvesSvg.h"
 #include "analysis/ProfitCurves.h"
 #include "analysis/RoiConfidence.h"
 #include "analysis/StatsText.h"
@@ -8,6 +9,7 @@
 #include <QChartView>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMessageBox>
@@ -22,9 +24,22 @@ namespace {
 QLineSeries* curveSeries(int type, const std::vector<double>& curve) {
     auto* series = new QLineSeries;
     series->setName(QString::fromUtf8(analysis::stakedTypeName(type)));
+    series->setColor(QColor(analysis::curveColour(type)));
     for (std::size_t k = 0; k < curve.size(); ++k)
         series->append(static_cast<double>(k + 1), curve[k]);
     return series;
+}
+
+// From the lowest to the highest point of any curve, and zero, in round steps.
+void setProfitRange(QValueAxis& axis, const analysis::ProfitCurves& curves) {
+    double low = 0, high = 0;
+    for (const auto& curve : curves)
+        for (const double point : curve) {
+            low = std::min(low, point);
+            high = std::max(high, point);
+        }
+    axis.setRange(low, high > low ? high : low + 1);
+    axis.applyNiceNumbers();
 }
 
 // A click on a legend entry hides its curve or shows it again; the entry stays,
@@ -52,7 +67,20 @@ ProfileAnalysisView::ProfileAnalysisView(QWidget* parent)
     stats_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     stats_->verticalHeader()->hide();
     addTab(curvesTab(), "Profit Curves");
-    addTab(stats_, "Confidence");
+    addTab(statsTab(), "Confidence");
+}
+
+QWidget* ProfileAnalysisView::statsTab() {
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(stats_);
+    auto* meaning = new QLabel("Low to High: the range that holds 95% of the ROIs got by drawing "
+                               "the profile's cards again at random, 2000 times; a range that "
+                               "straddles zero means the cards do not yet show whether the bet "
+                               "wins or loses.");
+    meaning->setWordWrap(true);
+    layout->addWidget(meaning);
+    return tab;
 }
 
 QWidget* ProfileAnalysisView::curvesTab() {
@@ -89,7 +117,7 @@ void ProfileAnalysisView::drawCurves(const std::vector<analysis::CardFigures>& c
         series->attachAxis(cardAxis);
         series->attachAxis(profitAxis);
     }
-    profitAxis->applyNiceNumbers();
+    setProfitRange(*profitAxis, curves);
     chart->legend()->setAlignment(Qt::AlignRight);
     toggleFromLegend(*chart);
     QChart* old = chartView_->chart();

@@ -23,6 +23,7 @@ class ProfileAnalysisView : public QTabWidget {
 
   private:
     QWidget* curvesTab();
+    QWidget* statsTab();
     void drawCurves(const std::vector<analysis::CardFigures>& cards);
     void fillStats(const std::vector<analysis::CardFigures>& cards);
     void askAndSavePng();
