@@ -15,6 +15,7 @@
 #include "text/Windows1252.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <set>
 

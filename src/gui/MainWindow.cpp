@@ -118,7 +118,7 @@ void MainWindow::renderProfileAnalysis() {
     }
     auto profile = text::readLines(form_.WorkFolder / "TBA.txt");
     if (!analysedProfile_ || profile != analysedProfile_)
-        analysis_->show(analysis::shownProfileCards(form_.WorkFolder));
+        analysis_->showCards(analysis::shownProfileCards(form_.WorkFolder));
     analysedProfile_ = std::move(profile);
     analysisDock_->show();
 }

@@ -94,7 +94,7 @@ QWidget* ProfileAnalysisView::curvesTab() {
     return tab;
 }
 
-void ProfileAnalysisView::show(const std::vector<analysis::CardFigures>& cards) {
+void ProfileAnalysisView::showCards(const std::vector<analysis::CardFigures>& cards) {
     drawCurves(cards);
     fillStats(cards);
 }

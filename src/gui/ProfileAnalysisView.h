@@ -17,7 +17,7 @@ class ProfileAnalysisView : public QTabWidget {
   public:
     explicit ProfileAnalysisView(QWidget* parent = nullptr);
 
-    void show(const std::vector<analysis::CardFigures>& cards);
+    void showCards(const std::vector<analysis::CardFigures>& cards);
     bool savePng(const QString& file) const;
     const QChart* chart() const;
 

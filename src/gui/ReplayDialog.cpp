@@ -60,6 +60,8 @@ ReplayDialog::~ReplayDialog() {
 // The cards are worked on a thread of their own, so the window stays live
 // and Cancel is heard between two cards.
 void ReplayDialog::start() {
+    if (worker_.joinable())
+        return;
     const auto trackFile = workFolder_ / "TrackEditor.ini";
     worker_ = std::thread([this, trackFile] {
         auto outcomes =

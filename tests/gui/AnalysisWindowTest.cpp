@@ -2,7 +2,6 @@
 #include "Season.h"
 #include "gui/ProfileAnalysisView.h"
 #include "gui/ReplayDialog.h"
-#include "reports/ProfileGrid.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
 
