@@ -2,6 +2,7 @@
 
 #include "app/AppCommands.h"
 #include "app/ControlRefusals.h"
+#include "cli/AnalysisCommands.h"
 #include "cli/WindowPrinting.h"
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
@@ -53,6 +54,14 @@ ArgumentCheck oneOf(std::vector<std::string> choices) {
 
 ArgumentCheck numberFrom(int low, int high) {
     return [low, high](const Args& args) { return numberIn(args[0], low, high).has_value(); };
+}
+
+bool anyArguments(const Args&) {
+    return true;
+}
+
+bool svgFile(const Args& args) {
+    return args[1].size() > 4 && args[1].ends_with(".svg");
 }
 
 bool typedBox(const Args& args) {
@@ -166,13 +175,17 @@ const std::vector<BatchCommand>& batchCommands() {
         {"link", 1, oneOf({"TM", "DRF", "TRC", "PTR"}),
          [](const Form1& form, const Args& args) { return needsMenuItem(form, linkItem(args[0])); },
          openLink},
-        {"profile", 1, [](const Args&) { return true; },
+        {"profile", 1, anyArguments,
          [](const Form1& form, const Args& args) {
              return needsMenuItem(form, args[0] == "ALL" ? &Menus::ALL : &Menus::Select);
          },
          showProfile},
         {"print", 0, noArguments, needsItem<&Menus::Print1>, click<Print1_Click>},
         {"print-profile", 0, noArguments, needsItem<&Menus::Print2>, click<Print2_Click>},
+        {"replay", 1, anyArguments, always, replayCards, false, "--into-archive"},
+        {"profile-chart", 2, svgFile, always, writeProfileChart},
+        {"profile-stats", 1, anyArguments, always, printProfileStats},
+        {"export", 2, oneOf({"profile", "summary"}), exportRefusal, exportGrid},
         {"about", 0, noArguments, needsItem<&Menus::About>, click<About_Click>},
         {"version", 0, noArguments, needsItem<&Menus::Version>, click<Version_Click>},
     };

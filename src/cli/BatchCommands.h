@@ -23,6 +23,8 @@ struct BatchCommand {
     std::function<Refusal(const Form1&, const Args&)> refusal;
     std::function<void(Form1&, const Args&, std::ostream&)> run;
     bool endsTheProgram = false;
+    // A word the command may take after its arguments ("--into-archive").
+    std::string_view optionalWord = {};
 };
 
 const BatchCommand* findBatchCommand(std::string_view name);

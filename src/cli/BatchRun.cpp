@@ -53,6 +53,9 @@ std::optional<std::string> parse(const Args& arguments, Request& request) {
                               Args(arguments.begin() + static_cast<long>(i),
                                    arguments.begin() + static_cast<long>(i) + command->arity)};
         i += static_cast<std::size_t>(command->arity);
+        if (!command->optionalWord.empty() && i < arguments.size() &&
+            arguments[i] == command->optionalWord)
+            invocation.arguments.push_back(arguments[i++]);
         if (!command->argumentsValid(invocation.arguments)) {
             std::string shown;
             for (const auto& argument : invocation.arguments)

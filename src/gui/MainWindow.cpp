@@ -1,16 +1,23 @@
 #include "gui/MainWindow.h"
 
+#include "analysis/CsvText.h"
+#include "analysis/ShownProfile.h"
 #include "app/AppCommands.h"
 #include "app/MenuClicks.h"
 #include "display/RaceDisplay.h"
 #include "gui/DisplayText.h"
+#include "gui/ProfileAnalysisView.h"
+#include "gui/ReplayDialog.h"
 #include "rating/HandicappingRun.h"
 #include "reports/BettingProfile.h"
 #include "results/Archive.h"
 #include "selection/Scratches.h"
+#include "text/TextFiles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -28,6 +35,20 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     setCentralWidget(scroll_);
     menus_ = std::make_unique<MenuBarView>(*menuBar(), form_.menus,
                                            [this](MenuItemOf item) { clickMenuItem(item); });
+    analysis_ = new ProfileAnalysisView;
+    analysisDock_ = new QDockWidget("Profile Analysis", this);
+    analysisDock_->setObjectName("ProfileAnalysisDock");
+    analysisDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    analysisDock_->setWidget(analysis_);
+    analysisDock_->setMinimumWidth(560);
+    analysisDock_->hide();
+    addDockWidget(Qt::RightDockWidgetArea, analysisDock_);
+    askExportFile = [this] {
+        return QFileDialog::getSaveFileName(this, "Export", "grid.csv", "CSV files (*.csv)");
+    };
+    askSeasonFolder = [this] {
+        return QFileDialog::getExistingDirectory(this, "Replay Cards: folder of past cards");
+    };
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { leave(); });
@@ -70,22 +91,67 @@ void MainWindow::act(const Refusal& refusal, const std::function<void(Form1&)>& 
 }
 
 void MainWindow::clickMenuItem(MenuItemOf item) {
-    if (const FormCommand command = menuClickCommand(item))
+    if (item == &Menus::Export)
+        exportGrid();
+    else if (item == &Menus::Replay)
+        replayCards();
+    else if (const FormCommand command = menuClickCommand(item))
         act(needsMenuItem(form_, item), command);
 }
 
 void MainWindow::render() {
     setWindowTitle(shown(form_.Window.caption));
+    form_.menus.Export.visible = analysis::exportableGrid(form_) != nullptr;
     menus_->render(form_.menus);
     view_->render(twips_);
+    renderProfileAnalysis();
     fitToModelSize();
+}
+
+// The curves and figures follow the profile on screen; they are worked out
+// again only when another profile is shown.
+void MainWindow::renderProfileAnalysis() {
+    if (!form_.MSFlexGrid3.visible) {
+        analysisDock_->hide();
+        analysedProfile_.reset();
+        return;
+    }
+    auto profile = text::readLines(form_.WorkFolder / "TBA.txt");
+    if (!analysedProfile_ || profile != analysedProfile_)
+        analysis_->showCards(analysis::shownProfileCards(form_.WorkFolder));
+    analysedProfile_ = std::move(profile);
+    analysisDock_->show();
+}
+
+void MainWindow::exportGrid() {
+    const Grid* grid = analysis::exportableGrid(form_);
+    if (!grid || !canClick(form_.menus, &Menus::Export))
+        return;
+    const QString file = askExportFile();
+    if (file.isEmpty())
+        return;
+    if (const auto problem =
+            text::replaceFile(file.toStdString(), analysis::csvText(analysis::gridRows(*grid))))
+        platform_.showMessage({"Tallowmere TB", "Cannot write " + file.toStdString(),
+                               MessageButtons::Ok, MessageIcon::Critical});
+}
+
+void MainWindow::replayCards() {
+    const QString folder = askSeasonFolder();
+    if (folder.isEmpty())
+        return;
+    auto* dialog = new ReplayDialog(folder.toStdString(), form_.WorkFolder, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    dialog->start();
 }
 
 // The window's inside takes the size the model gives it, below the menu bar,
 // whenever that changes, within the screen; the scroll area shows the rest.
 void MainWindow::fitToModelSize() {
     const int frameWidth = 2 * scroll_->frameWidth();
-    const QSize size(twips_.px(form_.Window.width) + frameWidth,
+    const int dockWidth = analysisDock_->isVisible() ? analysisDock_->minimumWidth() : 0;
+    const QSize size(twips_.px(form_.Window.width) + frameWidth + dockWidth,
                      twips_.px(form_.Window.height) + frameWidth + menuBar()->sizeHint().height());
     if (size == modelSize_)
         return;

@@ -9,7 +9,10 @@
 
 #include <QMainWindow>
 #include <QScrollArea>
+#include <functional>
 #include <memory>
+
+class QDockWidget;
 
 namespace tallowmere::gui {
 
@@ -23,6 +26,15 @@ class MainWindow : public QMainWindow {
 
     const Form1& form() const { return form_; }
 
+    // Where File > Export… writes and which folder Tools > Replay Cards…
+    // replays: a file dialog by default; empty text cancels.
+    std::function<QString()> askExportFile;
+    std::function<QString()> askSeasonFolder;
+
+    class ProfileAnalysisView* profileAnalysis() const {
+        return analysis_;
+    }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -32,6 +44,9 @@ class MainWindow : public QMainWindow {
     void act(const Refusal& refusal, const std::function<void(Form1&)>& command);
     void clickMenuItem(MenuItemOf item);
     void render();
+    void renderProfileAnalysis();
+    void exportGrid();
+    void replayCards();
     void fitToModelSize();
     // Saves the active card once, as the window closes or the session ends.
     void leave();
@@ -42,6 +57,9 @@ class MainWindow : public QMainWindow {
     QScrollArea* scroll_;
     FormView* view_;
     std::unique_ptr<MenuBarView> menus_;
+    class ProfileAnalysisView* analysis_;
+    QDockWidget* analysisDock_;
+    std::optional<std::vector<std::string>> analysedProfile_;
     QSize modelSize_;
     bool left_ = false;
 };

@@ -14,7 +14,8 @@ struct MenuItem {
 };
 
 // The menu bar: four menus, their items and two submenus, under the names the
-// commands are known by.
+// commands are known by. The items last in File and Tools open the window's
+// own dialogs.
 struct Menus {
     MenuItem File{"File", "File"};
     MenuItem NewRC{"NewRC", "New/Recall Race Card"};
@@ -24,6 +25,8 @@ struct Menus {
     MenuItem Program{"Program", "View Program"};
     MenuItem Entries{"Entries", "Entries List"};
     MenuItem Exit_Program{"Exit_Program", "Exit"};
+    // Shown by the window while a grid it can export is on screen.
+    MenuItem Export{"Export", "Export\x85", false};
 
     MenuItem Navigation{"Navigation", "Navigation"};
     MenuItem MainScreen{"MainScreen", "Main Screen"};
@@ -45,6 +48,7 @@ struct Menus {
     MenuItem Editor{"Editor", "Editor"};
     MenuItem ArchivesEditor{"ArchivesEditor", "Archives"};
     MenuItem Tracks{"Tracks", "Tracks"};
+    MenuItem Replay{"Replay", "Replay Cards\x85"};
 
     MenuItem Help{"Help", "Help"};
     MenuItem About{"About", "About"};

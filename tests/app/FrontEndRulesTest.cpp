@@ -56,8 +56,11 @@ TEST(MenuClicks, EveryItemOfTheTreeRunsItsCommandAndMenusOnlyOpen) {
     TestWindow window;
     const std::vector<MenuItemOf> menus = {&Menus::File,  &Menus::Navigation, &Menus::Excel,
                                            &Menus::Tools, &Menus::Editor,     &Menus::Help};
+    const std::vector<MenuItemOf> dialogs = {&Menus::Export, &Menus::Replay};
     for (const MenuNode& node : menuTree()) {
-        const bool opensAMenu = std::find(menus.begin(), menus.end(), node.item) != menus.end();
+        const bool opensAMenu =
+            std::find(menus.begin(), menus.end(), node.item) != menus.end() ||
+            std::find(dialogs.begin(), dialogs.end(), node.item) != dialogs.end();
         EXPECT_EQ(menuClickCommand(node.item) == nullptr, opensAMenu)
             << (window.form.menus.*node.item).name;
     }

@@ -1,10 +1,10 @@
 #include "gui/QtPlatform.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QDate>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 

@@ -5,11 +5,13 @@
 int runGridModelTests(int argc, char** argv);
 int runQtPlatformTests(int argc, char** argv);
 int runWindowTests(int argc, char** argv);
+int runAnalysisWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tallowmere::gui::useWindowStyle();
     int failures = runGridModelTests(argc, argv);
     failures += runQtPlatformTests(argc, argv);
-    return failures + runWindowTests(argc, argv);
+    failures += runWindowTests(argc, argv);
+    return failures + runAnalysisWindowTests(argc, argv);
 }

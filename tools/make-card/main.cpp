@@ -2,6 +2,7 @@
 // TrackEditor.ini listing its tracks and, on request, the card's results chart.
 #include "ResultsChartWriter.h"
 #include "SampleTracks.h"
+#include "Season.h"
 #include "SyntheticCard.h"
 
 #include <charconv>
@@ -17,9 +18,13 @@ using namespace tallowmere::cardgen;
 constexpr std::string_view usage =
     "usage: make-card --out DIR [--seed N] [--races N] [--entries N] [--past N]\n"
     "                 [--date YYYYMMDD] [--track CODE] [--ini FILE] [--chart]\n"
+    "       make-card --season N --out DIR [--seed N] [--races N] [--entries N]\n"
+    "                 [--past N] [--date YYYYMMDD]\n"
     "Writes RACEDR, THR2DR, THRRDR, THRJDR and THRTDR (.DBF) into DIR and the\n"
     "track list to FILE (default DIR/TrackEditor.ini); with --chart also the\n"
-    "card's results chart, DIR/<stem>.pmr (the track must be one the list holds).\n";
+    "card's results chart, DIR/<stem>.pmr (the track must be one the list holds).\n"
+    "With --season, N cards on consecutive days from --date, each in a subfolder\n"
+    "of DIR with its results chart, and DIR/TrackEditor.ini of their tracks.\n";
 
 bool readCount(std::string_view text, int low, int high, int& into) {
     int value = 0;
@@ -50,6 +55,7 @@ int main(int argc, char** argv) {
     std::filesystem::path out;
     std::filesystem::path ini;
     bool chart = false;
+    int season = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--chart") {
@@ -65,6 +71,8 @@ int main(int argc, char** argv) {
         bool ok = true;
         if (option == "--out")
             out = value;
+        else if (option == "--season")
+            ok = readCount(value, 1, 9999, season);
         else if (option == "--ini")
             ini = value;
         else if (option == "--seed")
@@ -89,6 +97,12 @@ int main(int argc, char** argv) {
     if (out.empty()) {
         std::cerr << usage;
         return 2;
+    }
+    if (season > 0) {
+        if (writeSeason(request, season, out))
+            return 0;
+        std::cerr << "make-card: cannot write the season into " << out << "\n";
+        return 1;
     }
     const CardRecords card = makeCard(request);
     const auto results = chart ? drawResultsChart(card, request) : std::nullopt;

@@ -1,12 +1,16 @@
-// tallowmere-screenshots DATA_ROOT FOLDER: the window on the card of
-// DATA_ROOT, as a handicapper goes through it, saved as PNG files in FOLDER.
+// tallowmere-screenshots DATA_ROOT FOLDER [SEASON]: the window on the card of
+// DATA_ROOT, as a handicapper goes through it, saved as PNG files in FOLDER;
+// with SEASON, last the replay of that folder of past cards.
 #include "SilentPlatform.h"
 #include "app/FolderOptions.h"
 #include "gui/DisplayText.h"
 #include "gui/MainWindow.h"
+#include "gui/ProfileAnalysisView.h"
+#include "gui/ReplayDialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <functional>
 #include <iostream>
@@ -40,12 +44,29 @@ bool save(QWidget& window, const QString& folder, const QString& name) {
     return saved;
 }
 
+void showTab(tallowmere::gui::MainWindow& window, int tab) {
+    if (auto* analysis = window.profileAnalysis())
+        analysis->setCurrentIndex(tab);
+}
+
+// Replay Cards on SEASON, pictured once every card is worked.
+bool saveReplay(tallowmere::gui::MainWindow& window, const QString& season, const QString& folder) {
+    window.askSeasonFolder = [season] { return season; };
+    choose(window, "Replay");
+    auto* dialog = window.findChild<tallowmere::gui::ReplayDialog*>("ReplayDialog");
+    QElapsedTimer waited;
+    waited.start();
+    while (dialog && !dialog->finished() && waited.elapsed() < 120000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return dialog && save(*dialog, folder, "replay-cards");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::cerr << "usage: tallowmere-screenshots DATA_ROOT FOLDER\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: tallowmere-screenshots DATA_ROOT FOLDER [SEASON]\n";
         return 2;
     }
     tallowmere::gui::useWindowStyle();
@@ -71,7 +92,12 @@ int main(int argc, char** argv) {
              click(window, "Command4");
              choose(window, "ALL");
          }},
-        {"profile-track-list", [&] { choose(window, "Select"); }},
+        {"profile-confidence", [&] { showTab(window, 1); }},
+        {"profile-track-list",
+         [&] {
+             showTab(window, 0);
+             choose(window, "Select");
+         }},
         {"race-card-main-screen", [&] { choose(window, "MainScreen"); }},
     };
     bool saved = true;
@@ -79,5 +105,7 @@ int main(int argc, char** argv) {
         step();
         saved &= save(window, folder, picture);
     }
+    if (argc == 4)
+        saved &= saveReplay(window, argv[3], folder);
     return saved ? 0 : 1;
 }

@@ -1,0 +1,201 @@
+#include "analysis/Replay.h"
+
+#include "analysis/ReplayPlatform.h"
+#include "app/AppCommands.h"
+#include "app/ControlRefusals.h"
+#include "app/FolderOptions.h"
+#include "card/DataRoot.h"
+#include "card/TableView.h"
+#include "rating/HandicappingRun.h"
+#include "reports/SelectionAndResults.h"
+#include "results/Archive.h"
+#include "results/AutoRecord.h"
+#include "results/ResultsCommands.h"
+#include "text/TextFiles.h"
+#include "text/Windows1252.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <set>
+
+namespace tallowmere::analysis {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool hasExtension(const fs::path& file, std::string_view extension) {
+    std::string found = file.extension().string();
+    std::transform(found.begin(), found.end(), found.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return found == extension;
+}
+
+std::vector<fs::path> filesWithExtension(const fs::path& folder, std::string_view extension) {
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error))
+        if (entry.is_regular_file() && hasExtension(entry.path(), extension))
+            found.push_back(entry.path());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// A fresh folder under the system's temporary folder, removed with its contents.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "tallowmere-replay-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code error;
+        if (!path_.empty())
+            fs::remove_all(path_, error);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+// The reason a step stops the card, or nothing.
+std::optional<std::string> stepProblem(const ReplayPlatform& platform, const Refusal& refusal,
+                                       const std::string& step) {
+    if (refusal)
+        return step + " refused: " + *refusal;
+    if (!platform.messages().empty())
+        return step + ": " + platform.messages().front();
+    return std::nullopt;
+}
+
+std::optional<std::string> copyCard(const SeasonCard& card, const fs::path& trackEditorIni,
+                                    const fs::path& root) {
+    std::error_code error;
+    const DataRoot folders{root};
+    fs::create_directories(folders.trackMasterFolder(), error);
+    for (const auto& table : filesWithExtension(card.folder, ".dbf"))
+        fs::copy_file(table, folders.trackMasterFolder() / table.filename(), error);
+    fs::copy_file(trackEditorIni, root / "TrackEditor.ini", error);
+    return error ? std::optional<std::string>("cannot copy the card: " + error.message())
+                 : std::nullopt;
+}
+
+std::optional<std::string> startCard(Form1& form, const ReplayPlatform& platform,
+                                     const fs::path& chart) {
+    const Refusal refusal = startRefusal(form);
+    if (!refusal)
+        Command1_Click(form);
+    if (auto problem = stepProblem(platform, refusal, "Start"))
+        return problem;
+    std::error_code error;
+    fs::copy_file(chart, resultsChartPath(form), error);
+    return error ? std::optional<std::string>("cannot copy the results chart") : std::nullopt;
+}
+
+std::optional<std::string> recordCard(Form1& form, const ReplayPlatform& platform) {
+    Refusal refusal = needsMenuItem(form, &Menus::EBET);
+    if (!refusal)
+        EBET_Click(form);
+    if (auto problem = stepProblem(platform, refusal, "Auto Record"))
+        return problem;
+    refusal = needsMenuItem(form, &Menus::SelectionAndResults);
+    if (!refusal)
+        SelectionAndResults_Click(form);
+    if (auto problem = stepProblem(platform, refusal, "Summary"))
+        return problem;
+    refusal = recordRefusal(form);
+    if (!refusal)
+        Command4_Click(form);
+    return stepProblem(platform, refusal, "Record");
+}
+
+ReplayOutcome skipped(const SeasonCard& card, std::string reason) {
+    return {card.subfolder, std::nullopt, std::move(reason)};
+}
+
+} // namespace
+
+std::vector<SeasonCard> seasonCards(const fs::path& folder) {
+    std::vector<SeasonCard> cards;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        if (!entry.is_directory())
+            continue;
+        TableView races = TableView::open(entry.path(), "RACEDR");
+        races.moveFirst();
+        cards.push_back({entry.path().filename().string(), entry.path(), races.field("RACE_DATE")});
+    }
+    std::sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.raceDate, a.subfolder) < std::tie(b.raceDate, b.subfolder);
+    });
+    return cards;
+}
+
+ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
+                         const fs::path& scratchRoot) {
+    const auto charts = filesWithExtension(card.folder, ".pmr");
+    if (charts.empty())
+        return skipped(card, "no results chart");
+    if (auto problem = copyCard(card, trackEditorIni, scratchRoot))
+        return skipped(card, *problem);
+    ReplayPlatform platform;
+    Form1 form(platform);
+    setFolders(form, FolderOptions{scratchRoot, std::nullopt}, scratchRoot);
+    Form_Load(form);
+    if (auto problem = startCard(form, platform, charts.front()))
+        return skipped(card, *problem);
+    if (auto problem = recordCard(form, platform))
+        return skipped(card, *problem);
+    const auto archive = text::readLines(scratchRoot / "TBA.ini");
+    if (!archive || archive->empty())
+        return skipped(card, "Record wrote no archive line");
+    return {card.subfolder, archive->back(), {}};
+}
+
+std::vector<ReplayOutcome> replaySeason(const fs::path& folder, const fs::path& trackEditorIni,
+                                        const ReplayProgress& progress) {
+    const auto cards = seasonCards(folder);
+    std::vector<ReplayOutcome> outcomes;
+    for (const auto& card : cards) {
+        ScratchFolder scratch;
+        outcomes.push_back(scratch.path().empty()
+                               ? skipped(card, "cannot make a scratch data root")
+                               : replayCard(card, trackEditorIni, scratch.path()));
+        if (progress && !progress(outcomes.size(), cards.size()))
+            break;
+    }
+    return outcomes;
+}
+
+std::string replayReport(const ReplayOutcome& outcome) {
+    if (outcome.archiveLine)
+        return *outcome.archiveLine;
+    return "SKIPPED " + outcome.subfolder + ": " + outcome.skipReason;
+}
+
+std::vector<std::string> linesNotArchived(const std::vector<ReplayOutcome>& outcomes,
+                                          const std::vector<std::string>& archive) {
+    std::set<std::string> archived;
+    for (const auto& line : archive)
+        archived.insert(line.substr(0, 14));
+    std::vector<std::string> lines;
+    for (const auto& outcome : outcomes)
+        if (outcome.archiveLine && archived.insert(outcome.archiveLine->substr(0, 14)).second)
+            lines.push_back(*outcome.archiveLine);
+    return lines;
+}
+
+std::vector<std::vector<std::string>> replayRows(const std::vector<ReplayOutcome>& outcomes) {
+    std::vector<std::vector<std::string>> rows = {{"Subfolder", "Archive line", "Skipped"}};
+    for (const auto& outcome : outcomes)
+        rows.push_back({text::utf8FromWindows1252(outcome.subfolder),
+                        text::utf8FromWindows1252(outcome.archiveLine.value_or("")),
+                        text::utf8FromWindows1252(outcome.skipReason)});
+    return rows;
+}
+
+} // namespace tallowmere::analysis

@@ -1,0 +1,23 @@
+#include "analysis/ReplayPlatform.h"
+
+#include <cstdio>
+
+namespace tallowmere::analysis {
+
+MessageAnswer ReplayPlatform::showMessage(const Message& message) {
+    std::string text = message.text;
+    for (char& c : text)
+        if (c == '\n')
+            c = ' ';
+    messages_.push_back(std::move(text));
+    return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+// The batch front end's form, so a replay writes the same files on every desktop.
+std::string ReplayPlatform::shortDate(int year, int month, int day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+    return text;
+}
+
+} // namespace tallowmere::analysis

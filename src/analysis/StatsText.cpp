@@ -1,0 +1,27 @@
+#include "analysis/StatsText.h"
+
+#include "text/Masks.h"
+
+namespace tallowmere::analysis {
+namespace {
+
+std::string percent(const std::optional<double>& ratio) {
+    return ratio ? text::formatNumber(*ratio, "###.0%") : "";
+}
+
+} // namespace
+
+std::vector<std::string> statsHeader() {
+    return {"Bet type", "Bets", "ROI", "Low", "High", "Longest losing run"};
+}
+
+std::vector<std::string> statsRow(int type, const RoiConfidence& figures) {
+    return {std::string(stakedTypeName(type)),
+            std::to_string(figures.races),
+            percent(figures.roi),
+            percent(figures.low),
+            percent(figures.high),
+            std::to_string(figures.longestLosingRun)};
+}
+
+} // namespace tallowmere::analysis

@@ -1,0 +1,83 @@
+#include "cli/AnalysisCommands.h"
+
+#include "analysis/CsvText.h"
+#include "analysis/CurvesSvg.h"
+#include "analysis/Replay.h"
+#include "analysis/RoiConfidence.h"
+#include "analysis/StatsText.h"
+#include "reports/ProfileSelection.h"
+#include "results/Archive.h"
+#include "text/TextFiles.h"
+
+namespace tallowmere::cli {
+namespace {
+
+using namespace analysis;
+
+void tellFailure(Form1& form, const std::string& problem) {
+    form.platform.showMessage(
+        {"Tallowmere TB", problem, MessageButtons::Ok, MessageIcon::Critical});
+}
+
+void writeOrTell(Form1& form, const std::string& file, const std::string& bytes) {
+    if (const auto problem = text::replaceFile(file, bytes))
+        tellFailure(form, "Cannot write " + file + ": " + *problem);
+}
+
+std::vector<CardFigures> profileCards(const Form1& form, const std::string& selector) {
+    const auto archive = text::readLines(form.WorkFolder / "TBA.ini");
+    const auto lines = selectArchiveLines(upperCase(selector), archive,
+                                          TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
+    return lines ? cardsInDateOrder(*lines) : std::vector<CardFigures>{};
+}
+
+void printRow(const std::vector<std::string>& cells, std::ostream& out) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        out << (i ? "\t" : "") << cells[i];
+    out << "\n";
+}
+
+void appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
+    const auto archive = form.WorkFolder / "TBA.ini";
+    const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
+    for (const auto& line : linesNotArchived(outcomes, held))
+        if (const auto problem = appendArchiveLine(archive, line)) {
+            tellFailure(form, *problem);
+            return;
+        }
+}
+
+} // namespace
+
+void replayCards(Form1& form, const Args& args, std::ostream& out) {
+    const auto outcomes = replaySeason(args[0], form.WorkFolder / "TrackEditor.ini");
+    for (const auto& outcome : outcomes)
+        out << replayReport(outcome) << "\n";
+    if (args.size() > 1)
+        appendToArchive(form, outcomes);
+}
+
+void writeProfileChart(Form1& form, const Args& args, std::ostream&) {
+    writeOrTell(form, args[1], curvesSvg(profitCurves(profileCards(form, args[0]))));
+}
+
+void printProfileStats(Form1& form, const Args& args, std::ostream& out) {
+    const auto figures = roiConfidence(profileCards(form, args[0]));
+    printRow(statsHeader(), out);
+    for (int type = 0; type < stakedTypeCount; ++type)
+        printRow(statsRow(type, figures[static_cast<std::size_t>(type)]), out);
+}
+
+Refusal exportRefusal(const Form1& form, const Args& args) {
+    const bool profile = args[0] == "profile";
+    if ((profile ? form.MSFlexGrid3 : form.MSFlexGrid2).visible)
+        return std::nullopt;
+    return std::string(profile ? "MSFlexGrid3" : "MSFlexGrid2") + " is hidden";
+}
+
+void exportGrid(Form1& form, const Args& args, std::ostream&) {
+    const Grid& grid = args[0] == "profile" ? form.MSFlexGrid3 : form.MSFlexGrid2;
+    writeOrTell(form, args[1], csvText(gridRows(grid)));
+}
+
+} // namespace tallowmere::cli

@@ -1,0 +1,95 @@
+#include "analysis/ProfitCurves.h"
+#include "analysis/RoiConfidence.h"
+#include "analysis/SyntheticArchive.h"
+#include "reports/ProfileGrid.h"
+#include "text/Numbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace tallowmere;
+using namespace tallowmere::analysis;
+using tallowmere::testing::archiveLineOf;
+using tallowmere::testing::syntheticArchive;
+
+namespace {
+
+std::vector<std::string_view> viewsOf(const std::vector<std::string>& lines) {
+    return {lines.begin(), lines.end()};
+}
+
+CardFigures cardWithWin(const std::string& stem, double win) {
+    CardFigures card;
+    card.stem = stem;
+    card.races = 1;
+    card.returns[0] = win;
+    return card;
+}
+
+} // namespace
+
+// Point k is the profile's Net Profit over the first k + 1 cards, so the last
+// point is the profile's own total, whatever order the archive has them in.
+TEST(ProfitCurves, LastPointsAreTheProfilesNetProfit) {
+    for (const auto& lines :
+         {syntheticArchive(1, 3), syntheticArchive(7, 4), syntheticArchive(60, 5)}) {
+        const std::vector<std::string_view> newestFirst(lines.rbegin(), lines.rend());
+        const Grid grid = profileGrid(newestFirst).grid;
+        const ProfitCurves curves = profitCurves(cardsInDateOrder(viewsOf(lines)));
+        for (int type = 0; type < stakedTypeCount; ++type) {
+            ASSERT_EQ(curves[type].size(), lines.size());
+            EXPECT_EQ(curves[type].back(), text::numberOf(grid.text(6, 6 + type)))
+                << lines.size() << " cards, " << stakedTypeName(type);
+        }
+    }
+}
+
+TEST(ProfitCurves, CardsGoInDateOrderAndTypesByTheirStake) {
+    const std::array<double, 14> win{10, 0, 0, 0, 0, 0, 0, 5};
+    const std::vector<std::string> lines = {archiveLineOf("CD", "20260303", 2, win),
+                                            archiveLineOf("SAR", "20260301", 1, {}), ""};
+    const auto cards = cardsInDateOrder(viewsOf(lines));
+    ASSERT_EQ(cards.size(), 2u);
+    EXPECT_EQ(cards[0].stem, "  SAR_20260301");
+    const ProfitCurves curves = profitCurves(cards);
+    EXPECT_EQ(curves[0], (std::vector<double>{-12, -12 + 60 - 24}));
+    EXPECT_EQ(curves[7], (std::vector<double>{-12, -12 + 2.5 - 24}));
+    EXPECT_EQ(stakedTypeName(7), "E1-2-3-4");
+}
+
+TEST(RoiConfidence, LongestLosingRunCountsConsecutiveLosingCards) {
+    const struct {
+        std::vector<double> wins;
+        int run;
+    } cases[] = {
+        {{}, 0}, {{12}, 0}, {{2}, 0}, {{1}, 1}, {{1, 1, 3, 1, 1, 1, 2.5}, 3}, {{3, 1, 1, 2, 1}, 2}};
+    for (const auto& c : cases) {
+        std::vector<CardFigures> cards;
+        for (const double win : c.wins)
+            cards.push_back(cardWithWin("CD_2026", win));
+        EXPECT_EQ(longestLosingRun(cards, 0), c.run) << c.wins.size() << " cards";
+    }
+}
+
+TEST(RoiConfidence, IntervalHoldsTheRoiAndNarrowsWithMoreCards) {
+    const auto few = cardsInDateOrder(viewsOf(syntheticArchive(25, 11)));
+    const auto many = cardsInDateOrder(viewsOf(syntheticArchive(400, 11)));
+    const auto fewFigures = roiConfidence(few);
+    const auto manyFigures = roiConfidence(many);
+    EXPECT_EQ(roiConfidence(few)[3].low, fewFigures[3].low);
+    for (int type = 0; type < stakedTypeCount; ++type)
+        for (const auto& figures : {fewFigures[type], manyFigures[type]}) {
+            ASSERT_TRUE(figures.roi && figures.low && figures.high);
+            EXPECT_LE(*figures.low, *figures.roi) << stakedTypeName(type);
+            EXPECT_GE(*figures.high, *figures.roi) << stakedTypeName(type);
+            EXPECT_LT(*manyFigures[type].high - *manyFigures[type].low,
+                      *fewFigures[type].high - *fewFigures[type].low)
+                << stakedTypeName(type);
+        }
+    EXPECT_EQ(manyFigures[0].races, 3200);
+}
+
+TEST(RoiConfidence, NoRaceGivesNoRoi) {
+    const auto figures = roiConfidence({});
+    ASSERT_EQ(figures.size(), 11u);
+    EXPECT_FALSE(figures[0].roi || figures[0].low);
+}

@@ -1,0 +1,114 @@
+#include "analysis/Replay.h"
+
+#include "Season.h"
+#include "cli/BatchRun.h"
+#include "support/TempFolder.h"
+#include "text/TextFiles.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace tallowmere::analysis;
+using tallowmere::cardgen::writeSeason;
+using tallowmere::testing::TempFolder;
+namespace fs = std::filesystem;
+
+namespace {
+
+void copyFiles(const fs::path& from, const fs::path& to, const std::string& extension) {
+    fs::create_directories(to);
+    for (const auto& entry : fs::directory_iterator(from))
+        if (entry.path().extension() == extension)
+            fs::copy_file(entry.path(), to / entry.path().filename(),
+                          fs::copy_options::overwrite_existing);
+}
+
+// Each card worked through the batch front end in one data root, as a user
+// would: its tables in place of the last card's, its chart among the results.
+std::vector<std::string> archivedOneByOne(const fs::path& season, const fs::path& root) {
+    fs::copy_file(season / "TrackEditor.ini", root / "TrackEditor.ini");
+    for (const auto& card : seasonCards(season)) {
+        fs::remove_all(root / "TrackMaster ExE Files");
+        copyFiles(card.folder, root / "TrackMaster ExE Files", ".DBF");
+        copyFiles(card.folder, root / "Results", ".pmr");
+        std::ostringstream out, err;
+        EXPECT_EQ(tallowmere::cli::runBatch(
+                      {"--data-root", root.string(), "start", "auto-record", "summary", "record"},
+                      out, err, "/opt/tm"),
+                  0)
+            << err.str();
+    }
+    return tallowmere::text::readLines(root / "TBA.ini").value_or(std::vector<std::string>{});
+}
+
+tallowmere::cardgen::CardRequest firstCard(std::uint32_t seed, const std::string& date) {
+    tallowmere::cardgen::CardRequest request;
+    request.seed = seed;
+    request.raceDate = date;
+    return request;
+}
+
+std::vector<std::string> reports(const std::vector<ReplayOutcome>& outcomes) {
+    std::vector<std::string> lines;
+    for (const auto& outcome : outcomes)
+        lines.push_back(replayReport(outcome));
+    return lines;
+}
+
+} // namespace
+
+TEST(Replay, GivesTheArchiveLinesOfWorkingEachCardByHand) {
+    TempFolder season, root;
+    ASSERT_TRUE(writeSeason(firstCard(7, "20261228"), 30, season.path()));
+    const auto replayed = reports(replaySeason(season.path(), season / "TrackEditor.ini"));
+    const auto byHand = archivedOneByOne(season.path(), root.path());
+    EXPECT_EQ(replayed.size(), 30u);
+    EXPECT_EQ(replayed, byHand);
+    EXPECT_FALSE(fs::exists(season / "TBA.ini"));
+}
+
+// A card without a chart, and one whose chart is another card's, are skipped;
+// the cards go by race date, not by subfolder name; a cancel stops the replay.
+TEST(Replay, SkipsCardsWithoutAGoodChartAndStopsWhenCancelled) {
+    TempFolder season;
+    ASSERT_TRUE(writeSeason(firstCard(3, "20260601"), 4, season.path()));
+    fs::rename(season / "card-001", season / "card-009");
+    const auto chartIn = [&](const std::string& card) {
+        for (const auto& entry : fs::directory_iterator(season / card))
+            if (entry.path().extension() == ".pmr")
+                return entry.path();
+        return fs::path();
+    };
+    fs::remove(chartIn("card-002"));
+    fs::copy_file(chartIn("card-004"), chartIn("card-003"), fs::copy_options::overwrite_existing);
+    std::vector<std::size_t> told;
+    const auto outcomes = replaySeason(season.path(), season / "TrackEditor.ini",
+                                       [&](std::size_t done, std::size_t total) {
+                                           told.push_back(done * 10 + total);
+                                           return done < 3;
+                                       });
+    const auto lines = reports(outcomes);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 14), "   CD_20260601");
+    EXPECT_EQ(lines[1], "SKIPPED card-002: no results chart");
+    EXPECT_EQ(lines[2].rfind("SKIPPED card-003: Auto Record: Active File and Results File", 0), 0u)
+        << lines[2];
+    EXPECT_EQ(told, (std::vector<std::size_t>{14, 24, 34}));
+}
+
+TEST(Replay, IntoTheArchiveLeavesOutCardsAlreadyThere) {
+    const std::vector<ReplayOutcome> outcomes = {{"a", "   CD_20260601  9 rest", ""},
+                                                 {"b", std::nullopt, "no results chart"},
+                                                 {"c", "  SAR_20260602  8 rest", ""},
+                                                 {"d", "   CD_20260601  9 again", ""}};
+    const struct {
+        std::vector<std::string> archive;
+        std::vector<std::string> appended;
+    } cases[] = {
+        {{}, {"   CD_20260601  9 rest", "  SAR_20260602  8 rest"}},
+        {{"   CD_20260601  9 old"}, {"  SAR_20260602  8 rest"}},
+        {{"  SAR_20260602  8 x", "   CD_20260601  9 y"}, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(linesNotArchived(outcomes, c.archive), c.appended);
+}

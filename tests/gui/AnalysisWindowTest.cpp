@@ -1,0 +1,143 @@
+#include "SampleWindow.h"
+#include "Season.h"
+#include "gui/ProfileAnalysisView.h"
+#include "gui/ReplayDialog.h"
+#include "text/Numbers.h"
+#include "text/TextFiles.h"
+
+#include <QChart>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QTableWidget>
+#include <QTest>
+#include <fstream>
+
+using namespace tallowmere;
+using tallowmere::testing::readFile;
+using tallowmere::testing::SampleWindow;
+using tallowmere::testing::TempFolder;
+
+namespace {
+
+// The sample card worked through and recorded, then three more cards in the
+// archive, and the profile of all tracks on screen.
+void showProfileOfFourCards(SampleWindow& w) {
+    QTest::mouseClick(w.button("Command1"), Qt::LeftButton);
+    w.item("EBET")->trigger();
+    w.item("SelectionAndResults")->trigger();
+    QTest::mouseClick(w.button("Command4"), Qt::LeftButton);
+    std::ofstream archive(w.folder / "TBA.ini", std::ios::app | std::ios::binary);
+    const std::string archived = readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "reports" /
+                                          "archive-three-cards.ini");
+    archive << archived;
+    archive.close();
+    w.item("ALL")->trigger();
+}
+
+QList<QLineSeries*> curves(const SampleWindow& w) {
+    QList<QLineSeries*> series;
+    for (auto* one : w.window->profileAnalysis()->chart()->series())
+        series << static_cast<QLineSeries*>(one);
+    return series;
+}
+
+} // namespace
+
+class AnalysisWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void exportIsOfferedWhereItsGridIsAndWritesIt();
+    void curvesAndStatsStandBesideTheProfile();
+    void replayShowsEachCardAndAddsThemToTheArchive();
+    void replayStopsWhenCancelled();
+};
+
+void AnalysisWindowTest::exportIsOfferedWhereItsGridIsAndWritesIt() {
+    SampleWindow w;
+    QVERIFY(!w.item("Export")->isVisible());
+    QCOMPARE(w.item("Replay")->text(), QString("Repla&y Cards\u2026"));
+    QTest::mouseClick(w.button("Command1"), Qt::LeftButton);
+    w.item("EBET")->trigger();
+    w.item("SelectionAndResults")->trigger();
+    QVERIFY(w.item("Export")->isVisible());
+    const auto file = w.folder / "summary.csv";
+    w.window->askExportFile = [&] { return QString::fromStdString(file.string()); };
+    w.item("Export")->trigger();
+    const QString csv = QString::fromStdString(readFile(file));
+    QCOMPARE(csv.split("\r\n")[1].section(',', 0, 0), w.cell("MSFlexGrid2", 1, 0));
+    QCOMPARE(csv.split("\r\n")[22].section(',', 0, 0), QString("PCT"));
+    w.item("MainScreen")->trigger();
+    QVERIFY(!w.item("Export")->isVisible());
+}
+
+// The last point of each curve is the Net Profit the grid shows for its type;
+// a legend click hides its curve; the panel's ROI is the grid's.
+void AnalysisWindowTest::curvesAndStatsStandBesideTheProfile() {
+    SampleWindow w;
+    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
+    showProfileOfFourCards(w);
+    QVERIFY(w.find<QWidget>("ProfileAnalysisDock")->isVisible());
+    QCOMPARE(w.cell("MSFlexGrid3", 9, 0), QString("4 Race Cards"));
+    const auto series = curves(w);
+    QCOMPARE(series.size(), 11);
+    for (int type = 0; type < 11; ++type) {
+        QCOMPARE(series[type]->count(), 4);
+        QCOMPARE(series[type]->at(3).y(),
+                 text::numberOf(w.cell("MSFlexGrid3", 6, 6 + type).toStdString()));
+    }
+    auto* marker = w.window->profileAnalysis()->chart()->legend()->markers(series[2]).first();
+    emit marker->clicked();
+    QVERIFY(!series[2]->isVisible());
+    emit marker->clicked();
+    QVERIFY(series[2]->isVisible());
+    auto* stats = w.find<QTableWidget>("ProfileStats");
+    QCOMPARE(stats->rowCount(), 11);
+    for (int type = 0; type < 11; ++type)
+        QCOMPARE(stats->item(type, 2)->text(), w.cell("MSFlexGrid3", 7, 6 + type).trimmed());
+    QVERIFY(w.window->profileAnalysis()->savePng(
+        QString::fromStdString((w.folder / "c.png").string())));
+    QVERIFY(readFile(w.folder / "c.png").starts_with("\x89PNG"));
+    w.item("MainScreen")->trigger();
+    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
+}
+
+void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchive() {
+    SampleWindow w;
+    TempFolder season;
+    QVERIFY(cardgen::writeSeason({}, 3, season.path()));
+    std::filesystem::copy_file(season / "TrackEditor.ini", w.folder / "TrackEditor.ini",
+                               std::filesystem::copy_options::overwrite_existing);
+    w.window->askSeasonFolder = [&] { return QString::fromStdString(season.path().string()); };
+    w.item("Replay")->trigger();
+    auto* dialog = w.find<gui::ReplayDialog>("ReplayDialog");
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->finished(), 20000);
+    QCOMPARE(dialog->outcomes().size(), std::size_t(3));
+    QVERIFY(!std::filesystem::exists(w.folder / "TBA.ini"));
+    QCOMPARE(dialog->addToArchive(), QString("3 lines added to the archive."));
+    std::vector<std::string> lines;
+    for (const auto& outcome : dialog->outcomes())
+        lines.push_back(*outcome.archiveLine);
+    QCOMPARE(text::readLines(w.folder / "TBA.ini"), std::optional(lines));
+    QVERIFY(dialog->exportCsv(QString::fromStdString((w.folder / "r.csv").string())));
+    QVERIFY(
+        readFile(w.folder / "r.csv").starts_with("Subfolder,Archive line,Skipped\r\ncard-001,"));
+}
+
+void AnalysisWindowTest::replayStopsWhenCancelled() {
+    TempFolder season;
+    QVERIFY(cardgen::writeSeason({}, 6, season.path()));
+    gui::ReplayDialog dialog(season.path(), season.path());
+    dialog.cancel();
+    dialog.start();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.finished(), 20000);
+    QCOMPARE(dialog.outcomes().size(), std::size_t(1));
+}
+
+int runAnalysisWindowTests(int argc, char** argv) {
+    AnalysisWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "AnalysisWindowTest.moc"
