@@ -28,7 +28,9 @@ const std::string_view batchUsage =
     "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
     "          key-entries, program, selections, entries, auto-record, results,\n"
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version,\n"
-    "          profile ALL|SELECTOR, print, print-profile\n";
+    "          profile ALL|SELECTOR, print, print-profile, replay FOLDER [--into-archive],\n"
+    "          profile-chart SELECTOR FILE.svg, profile-stats SELECTOR,\n"
+    "          export profile|summary FILE\n";
 
 namespace {
 
