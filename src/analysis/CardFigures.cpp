@@ -1,9 +1,9 @@
 #include "analysis/CardFigures.h"
 
-#include "rating/TrackParameters.h"
 #include "reports/ProfileColumns.h"
 #include "text/Masks.h"
 #include "text/Numbers.h"
+#include "text/Texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +15,7 @@ using namespace profile;
 
 double fieldValue(std::string_view line, int column) {
     const auto& field = fields[static_cast<std::size_t>(column)];
-    return text::numberOf(lineColumns(line, field.first, field.width));
+    return text::numberOf(text::columnsOf(line, field.first, field.width));
 }
 
 // The race date of a stem "   CD_20261205": what follows its "_".
@@ -26,7 +26,7 @@ std::string raceDate(std::string_view stem) {
 
 CardFigures figuresOf(std::string_view line) {
     CardFigures card;
-    card.stem = lineColumns(line, fields[0].first, fields[0].width);
+    card.stem = text::columnsOf(line, fields[0].first, fields[0].width);
     card.races = std::llround(fieldValue(line, 1));
     for (int k = 0; k < stakedTypeCount; ++k)
         card.returns[static_cast<std::size_t>(k)] = fieldValue(line, firstReturn + k);

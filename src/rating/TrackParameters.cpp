@@ -19,12 +19,6 @@ const std::string* TrackFile::lineOfCode(std::string_view code) const {
     return found == firstLineOfCode_.end() ? nullptr : &lines_[found->second];
 }
 
-std::string lineColumns(std::string_view line, std::size_t first, std::size_t width) {
-    if (first == 0 || first > line.size())
-        return {};
-    return std::string(line.substr(first - 1, width));
-}
-
 std::optional<std::string> findTrackLine(const TrackFile& tracks, std::string_view code) {
     const std::string* line = tracks.lineOfCode(code);
     return line ? std::optional<std::string>(*line) : std::nullopt;
@@ -46,21 +40,22 @@ std::vector<std::string> trackLinesOfSize(const TrackFile& tracks, std::string_v
 }
 
 TrackSpeeds speedsOf(std::string_view line) {
-    return {text::numberOf(lineColumns(line, 25, 3)), text::numberOf(lineColumns(line, 32, 3)),
-            text::numberOf(lineColumns(line, 39, 3))};
+    return {text::numberOf(text::columnsOf(line, 25, 3)),
+            text::numberOf(text::columnsOf(line, 32, 3)),
+            text::numberOf(text::columnsOf(line, 39, 3))};
 }
 
 std::string trackCodeOf(std::string_view line) {
-    return text::trimmed(lineColumns(line, 1, 3));
+    return text::trimmed(text::columnsOf(line, 1, 3));
 }
 std::string fiveColumnCodeOf(std::string_view line) {
-    return text::trimmed(lineColumns(line, 1, 5));
+    return text::trimmed(text::columnsOf(line, 1, 5));
 }
 std::string trackNameOf(std::string_view line) {
-    return lineColumns(line, 5, 20);
+    return std::string(text::columnsOf(line, 5, 20));
 }
 std::string sizeCategoryOf(std::string_view line) {
-    return lineColumns(line, 37, 3);
+    return std::string(text::columnsOf(line, 37, 3));
 }
 
 } // namespace tallowmere

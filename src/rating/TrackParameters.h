@@ -37,10 +37,6 @@ std::optional<std::string> findTrackLineByPrefix(const TrackFile& tracks, std::s
 // Every line whose size category (columns 37-39) is `category`, in file order.
 std::vector<std::string> trackLinesOfSize(const TrackFile& tracks, std::string_view category);
 
-// The characters of columns `first` (counted from 1) to `first + width - 1`
-// that the line has; a short line gives fewer, or none.
-std::string lineColumns(std::string_view line, std::size_t first, std::size_t width);
-
 struct TrackSpeeds {
     double sprint = 0; // columns 25-27
     double mile = 0;   // columns 32-34

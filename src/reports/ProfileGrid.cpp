@@ -1,6 +1,5 @@
 #include "reports/ProfileGrid.h"
 
-#include "rating/TrackParameters.h"
 #include "reports/ProfileColumns.h"
 #include "text/Masks.h"
 #include "text/Numbers.h"
@@ -72,7 +71,7 @@ struct Totals {
 void addCard(Grid& grid, int row, std::string_view line, Totals& totals) {
     std::array<std::string, 20> cells;
     for (int c = 0; c < 20; ++c)
-        cells[c] = lineColumns(line, fields[c].first, fields[c].width);
+        cells[c] = text::columnsOf(line, fields[c].first, fields[c].width);
     const auto runningTotal = [&](int totalsRow, int c) {
         return text::numberOf(grid.cell(totalsRow, c)->text) + text::numberOf(cells[c]);
     };

@@ -13,20 +13,8 @@ namespace {
 
 constexpr auto npos = std::string_view::npos;
 
-// The characters from column `first` (counted from 1), at most `width` of them.
-std::string_view columns(std::string_view line, std::size_t first, std::size_t width = npos) {
-    if (first == 0 || first > line.size())
-        return {};
-    return line.substr(first - 1, width);
-}
-
 std::string_view upTo(std::string_view text, char mark) {
     return text.substr(0, text.find(mark));
-}
-
-std::string leftTrimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == npos ? std::string{} : std::string(text.substr(first));
 }
 
 // The first track line whose first n characters, trimmed, are the card's
@@ -42,8 +30,9 @@ std::optional<std::string> chartDate(std::string_view line) {
     if (at == npos)
         return std::nullopt;
     const std::size_t first = at + 1;
-    return std::string(columns(line, first, 4)) + std::string(columns(line, first + 5, 2)) +
-           std::string(columns(line, first + 8, 2));
+    return std::string(text::columnsOf(line, first, 4)) +
+           std::string(text::columnsOf(line, first + 5, 2)) +
+           std::string(text::columnsOf(line, first + 8, 2));
 }
 
 // Win, place and show payoffs: read as a number, "###.#0", right-aligned in 6.
@@ -76,16 +65,17 @@ std::optional<FirstPayoff> firstPayoff(std::string_view line) {
     const auto at = line.find_first_of("123456789", 2);
     if (at == npos)
         return std::nullopt;
-    return FirstPayoff{std::string(line.substr(at, 6)), text::trimmed(columns(line, at + 8))};
+    return FirstPayoff{std::string(line.substr(at, 6)),
+                       text::trimmed(text::columnsOf(line, at + 8))};
 }
 
 // The fourth finisher from a superfecta line: in the combination ("SU " from
 // column 10, "SUP" from column 18, 11 characters) the last hyphen-separated
 // element before the first "p", as a number with one leading blank.
 std::optional<std::string> fourthFinisher(std::string_view line) {
-    const std::string_view form = columns(line, 7, 3);
-    const std::string_view combination = form == "SU "   ? columns(line, 10, 11)
-                                         : form == "SUP" ? columns(line, 18, 11)
+    const std::string_view form = text::columnsOf(line, 7, 3);
+    const std::string_view combination = form == "SU "   ? text::columnsOf(line, 10, 11)
+                                         : form == "SUP" ? text::columnsOf(line, 18, 11)
                                                          : std::string_view{};
     const auto p = combination.find('p');
     if (p == npos)
@@ -134,7 +124,8 @@ class ChartRecorder {
     // The race is the number in the 3 characters after the first ":". One
     // outside the rows of CardPayoffs (0 to 20) ends the reading.
     void raceHeading(std::string_view line) {
-        const auto race = text::wholeNumber(text::numberOf(columns(line, line.find(':') + 2, 3)));
+        const auto race =
+            text::wholeNumber(text::numberOf(text::columnsOf(line, line.find(':') + 2, 3)));
         if (!race || *race < 0 || *race > limits::payoffRaces) {
             reading_.ended = true;
             return;
@@ -184,7 +175,7 @@ class ChartRecorder {
     }
 
     void payoffLine(std::string_view line) {
-        const std::string_view bet = columns(line, 7, 2);
+        const std::string_view bet = text::columnsOf(line, 7, 2);
         if (bet == "EX") {
             payoff(7, exoticPayoff(line));
         } else if (bet == "TR") {
@@ -204,7 +195,7 @@ ChartCheck checkChart(std::span<const std::string> chartLines, const TrackFile& 
     ChartCheck check;
     check.cardStem = cardStem(activeCardFile);
     const std::string cardTrack = text::trimmed(upTo(activeCardFile, '_'));
-    const std::string stem = leftTrimmed(check.cardStem);
+    const std::string stem = text::trimmedLeft(check.cardStem);
     bool trackFound = false;
     for (std::size_t at = 0; at < chartLines.size(); ++at) {
         if (trackFound || !chartLines[at].starts_with("Results"))

@@ -37,6 +37,17 @@ std::string trimmedRight(std::string_view text) {
     return last == std::string_view::npos ? std::string{} : std::string(text.substr(0, last + 1));
 }
 
+std::string trimmedLeft(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string{} : std::string(text.substr(first));
+}
+
+std::string_view columnsOf(std::string_view line, std::size_t first, std::size_t width) {
+    if (first == 0 || first > line.size())
+        return {};
+    return line.substr(first - 1, width);
+}
+
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::toupper(static_cast<unsigned char>(x)) ==

@@ -22,6 +22,12 @@ std::string leftAligned(std::string_view text, std::size_t n);
 // Blanks removed on both sides, or on the right only.
 std::string trimmed(std::string_view text);
 std::string trimmedRight(std::string_view text);
+std::string trimmedLeft(std::string_view text);
+
+// The characters of columns `first` (counted from 1) to `first + width - 1`
+// that the line has; a short line gives fewer, or none.
+std::string_view columnsOf(std::string_view line, std::size_t first,
+                           std::size_t width = std::string_view::npos);
 
 // Whether two names are the same when the case of ASCII letters is ignored
 // (table, field and file names of a card).
