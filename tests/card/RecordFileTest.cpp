@@ -31,18 +31,20 @@ RecordArrays twoRaces() {
     return arrays;
 }
 
-const std::string saved =
-    readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "records" / "two-races.pmd");
+std::string saved() {
+    return readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "records" / "two-races.pmd");
+}
 
 } // namespace
 
 TEST(RecordFileText, PicksOfEveryRaceThenPayoffsOfEveryRaceAndBack) {
     RecordArrays arrays = twoRaces();
-    EXPECT_EQ(recordFileText(arrays, 2), saved);
+    EXPECT_EQ(recordFileText(arrays, 2), saved());
     RecordArrays before;
+    before.CardPicks.set(1, 1, "replaced");
     before.CardPicks.set(1, 9, "kept");
     before.CardPicks.set(3, 1, "race three");
-    const auto loaded = withRecordFileText(before, saved, 2);
+    const auto loaded = withRecordFileText(before, saved(), 2);
     ASSERT_TRUE(loaded.has_value());
     arrays.CardPicks.set(1, 9, "kept");
     arrays.CardPicks.set(3, 1, "race three");

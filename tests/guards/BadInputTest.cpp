@@ -1,5 +1,5 @@
-// Every bad input meets the skip its command specifies, or a clear message,
-// and CTest's timeout guards each row's time.
+// Every bad input is skipped as its command skips a failing step, or told in
+// a clear message; CTest's timeout guards each row's time.
 #include "guards/BadInputs.h"
 
 #include <gtest/gtest.h>

@@ -135,6 +135,7 @@ inline std::vector<BadInput> badInputs() {
         row("RaceTableCutInItsHeader", cutTo(racedr, 20), {"start"}, 0, noRace, "", true),
         row("EntriesTableCutToItsHeader", cutTo(thr2dr, 32 * 13 + 1), {"start", "scratch", "1"}, 0,
             noEntry),
+        // The table reader keeps 31 bits of the count: the table reads as empty.
         row("HeaderClaimingTwoToThe31Records",
             changeBytes(racedr,
                         [](std::string& b) { b.replace(4, 4, std::string("\0\0\0\x80", 4)); }),
