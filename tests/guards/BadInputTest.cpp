@@ -16,6 +16,12 @@ static std::map<std::filesystem::path, std::string> filesUnder(const Root& root)
     return files;
 }
 
+namespace tallowmere::testing {
+void PrintTo(const BadInput& input, std::ostream* out) {
+    *out << input.name;
+}
+} // namespace tallowmere::testing
+
 class BadInputTest : public ::testing::TestWithParam<BadInput> {};
 
 TEST_P(BadInputTest, IsSkippedOrTold) {
