@@ -1,19 +1,12 @@
 #include "results/Archive.h"
 
-#include "support/TestWindow.h"
+#include "support/TempFolder.h"
 
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace tallowmere;
 using tallowmere::testing::readFile;
 using tallowmere::testing::TempFolder;
-using tallowmere::testing::TestWindow;
 using tallowmere::testing::writeFile;
 
 namespace {
@@ -66,46 +59,4 @@ TEST(ArchiveAppend, OneWholeLinePerCardOnALineOfItsOwn) {
         EXPECT_EQ(appendArchiveLine(folder / "TBA.ini", "LINE"), std::nullopt) << name;
         EXPECT_EQ(readFile(folder / "TBA.ini"), after) << name;
     }
-}
-
-TEST(ArchiveAppend, AWriteCutShortLeavesTheArchiveAsItWas) {
-    TempFolder folder;
-    const auto archive = folder / "TBA.ini";
-    writeFile(archive, "A\r\n");
-    // A child whose files may not grow past 5 bytes gets 2 bytes of the line written.
-    const pid_t child = ::fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{5, 5};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(appendArchiveLine(archive, "LINE") ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure is reported";
-    EXPECT_EQ(readFile(archive), "A\r\n");
-}
-
-TEST(RecordButton, AnArchiveThatCannotBeWrittenIsToldAndKeptWhole) {
-    TestWindow window;
-    // A folder standing where the archive should be cannot be written.
-    std::filesystem::create_directory(window.folder / "TBA.ini");
-    writeFile(window.folder / "TBA.ini" / "inside", "kept");
-    Command4_Click(window.form);
-    ASSERT_EQ(window.platform.messages.size(), 1u);
-    const std::string prefix =
-        "The archive could not be written to " + (window.folder / "TBA.ini").string() + ": ";
-    const Message& message = window.platform.messages[0];
-    EXPECT_EQ(message.title, "Tallowmere TB");
-    EXPECT_EQ(message.text.substr(0, prefix.size()), prefix);
-    EXPECT_GT(message.text.size(), prefix.size());
-    EXPECT_EQ(readFile(window.folder / "TBA.ini" / "inside"), "kept");
-}
-
-TEST(ArchiveAppend, AFullDiskIsToldAndAddsNothing) {
-    TempFolder folder;
-    const auto archive = folder / "TBA.ini";
-    std::filesystem::create_symlink("/dev/full", archive);
-    EXPECT_EQ(appendArchiveLine(archive, "LINE"), std::strerror(ENOSPC));
-    EXPECT_TRUE(std::filesystem::is_symlink(archive));
 }

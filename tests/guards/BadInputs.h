@@ -1,0 +1,194 @@
+#pragma once
+
+#include "CardSchema.h"
+#include "ResultsChartWriter.h"
+#include "SampleTracks.h"
+#include "SyntheticCard.h"
+#include "card/DataRoot.h"
+#include "cli/BatchCommands.h"
+#include "cli/BatchRun.h"
+#include "support/TempFolder.h"
+
+#include <functional>
+#include <sstream>
+
+// Bad inputs, one a row: how each is made from the data root of a small card,
+// the tallowmere-cli commands that meet it, and what the user is shown.
+namespace tallowmere::testing {
+
+using Root = std::filesystem::path;
+using Commands = std::vector<std::string>;
+using Spoil = std::function<void(const Root&)>;
+
+struct BadInput {
+    std::string name;
+    Spoil spoil; // spoils a data root holding the small card
+    Commands commands;
+    int status;
+    std::string said; // stdout then stderr; ROOT stands for the data root
+    // A file the run leaves as the plain card's run does (after the input's own lines).
+    std::string asPlain = {};
+    bool unchanged = false; // the run writes nothing at all
+};
+
+inline cardgen::CardRequest smallCard() {
+    cardgen::CardRequest request;
+    request.shape = {2, 3, 2};
+    request.track = "SAR";
+    return request;
+}
+
+inline Root tables(const Root& root) {
+    return DataRoot{root}.trackMasterFolder();
+}
+
+// The small card's tables, the sample tracks' TrackEditor.ini and the card's chart.
+inline void makePlainRoot(const Root& root) {
+    const cardgen::CardRecords card = cardgen::makeCard(smallCard());
+    cardgen::writeCardTables(card, tables(root));
+    writeFile(root / "TrackEditor.ini", cardgen::trackEditorIni(cardgen::sampleTracks()));
+    const auto chart = cardgen::drawResultsChart(card, smallCard());
+    std::filesystem::create_directories(DataRoot{root}.resultsFolder());
+    writeFile(DataRoot{root}.resultsFolder() / cardgen::resultsChartFileName(*chart),
+              cardgen::resultsChartText(*chart));
+}
+
+struct Said {
+    int status;
+    std::string text;
+};
+
+inline Said runOn(const Root& root, Commands commands) {
+    commands.insert(commands.begin(), {"--data-root", root.string()});
+    std::ostringstream out, err;
+    const int status = cli::runBatch(commands, out, err, "/opt/tm");
+    std::string text = out.str() + err.str();
+    const std::string path = root.string();
+    for (auto at = text.find(path); at != std::string::npos; at = text.find(path, at))
+        text.replace(at, path.size(), "ROOT");
+    return {status, text};
+}
+
+// The file's bytes, changed.
+inline Spoil changeBytes(std::string file, std::function<void(std::string&)> change) {
+    return [file, change](const Root& root) {
+        std::string bytes = std::filesystem::exists(root / file) ? readFile(root / file) : "";
+        change(bytes);
+        std::filesystem::create_directories((root / file).parent_path());
+        writeFile(root / file, bytes);
+    };
+}
+
+// The card with `value` in field `field` of every record of one table; the
+// race table's fields as wide as `raceFields` says.
+inline Spoil everyRecord(std::vector<cardgen::TableRecord> cardgen::CardRecords::*table, int field,
+                         std::string value,
+                         std::vector<cardgen::FieldSpec> raceFields = cardgen::racedrFields()) {
+    return [=](const Root& root) {
+        cardgen::CardRecords card = cardgen::makeCard(smallCard());
+        for (auto& record : card.*table)
+            record.values[field] = value;
+        cardgen::writeCardTables(card, tables(root));
+        cardgen::writeTable(tables(root) / "RACEDR.DBF", raceFields, card.races);
+    };
+}
+
+inline Spoil folderFor(std::string table) {
+    return [table](const Root& root) {
+        std::filesystem::remove(tables(root) / table);
+        std::filesystem::create_directory(tables(root) / table);
+    };
+}
+
+inline BadInput row(std::string name, Spoil spoil, Commands commands, int status, std::string said,
+                    std::string asPlain = "", bool unchanged = false) {
+    return {name, spoil, commands, status, said, asPlain, unchanged};
+}
+
+const std::string noRace =
+    "MESSAGE Tallowmere TB: No race could be read from the tables in TrackMaster ExE Files.\n";
+const std::string cardFile = "Race Cards/  SAR_20261205.pmd";
+const std::string racedr = "TrackMaster ExE Files/RACEDR.DBF";
+
+inline std::vector<BadInput> badInputs() {
+    using cardgen::CardRecords;
+    const std::string thr2dr = "TrackMaster ExE Files/THR2DR.DBF";
+    const auto cutTo = [](std::string file, long keep) {
+        return changeBytes(file,
+                           [keep](std::string& b) { b.resize(keep < 0 ? b.size() + keep : keep); });
+    };
+    auto fourWideCodes = cardgen::racedrFields();
+    fourWideCodes[12].width = 4;
+    // The race table still counts the entries, so their scratch buttons show.
+    const std::string noEntry =
+        "MESSAGE Scratch Entry: Are you sure you want to Scratch    ?    \n";
+    Commands scratches = {"start"};
+    std::string asked;
+    for (int i = 0; i < 10'000; ++i) {
+        scratches.insert(scratches.end(), {"scratch", "1"});
+        asked +=
+            "MESSAGE Scratch Entry: Are you sure you want to Scratch 1  Crimson Anthem ?    \n";
+    }
+    return {
+        row("RaceTableCutInItsSecondRace", cutTo(racedr, -100), {"start", "race", "2"}, 2,
+            "tallowmere-cli: race refused: Command2(2) is hidden\n"),
+        row("RaceTableCutInItsHeader", cutTo(racedr, 20), {"start"}, 0, noRace, "", true),
+        row("EntriesTableCutToItsHeader", cutTo(thr2dr, 32 * 13 + 1), {"start", "scratch", "1"}, 0,
+            noEntry),
+        // The table reader keeps 31 bits of the count: the table reads as empty.
+        row("HeaderClaimingTwoToThe31Records",
+            changeBytes(racedr,
+                        [](std::string& b) { b.replace(4, 4, std::string("\0\0\0\x80", 4)); }),
+            {"start"}, 0, noRace, "", true),
+        row("FieldOfLengthZero",
+            changeBytes(thr2dr, [](std::string& b) { b[32 + 32 * 4 + 16] = 0; }),
+            {"start", "close"}, 0, ""),
+        row("RaceNumberWithLetters", everyRecord(&CardRecords::races, 0, "1x"), {"start"}, 0,
+            noRace, "", true),
+        row("RaceDate99999999", everyRecord(&CardRecords::races, 11, "99999999"),
+            {"start", "close"}, 0, ""),
+        row("PastRaceDate99999999", everyRecord(&CardRecords::pastRaces, 1, "99999999"),
+            {"start", "close"}, 0, ""),
+        row("RaceTableIsAFolder", folderFor("RACEDR.DBF"), {"start"}, 0, noRace, "", true),
+        row("EntriesTableIsAFolder", folderFor("THR2DR.DBF"), {"start", "scratch", "1"}, 0,
+            noEntry),
+        row("ResultsChartOf50MB",
+            changeBytes(
+                "Results/  SAR_20261205.pmr",
+                [](std::string& b) {
+                    while (b.size() < 50'000'000)
+                        b += "Weather Clear   Track Fast   Turf Firm   Attendance 12,000\r\n";
+                }),
+            {"start", "auto-record", "close"}, 0, "", cardFile),
+        row("TrackEditorLineOf10MB",
+            changeBytes("TrackEditor.ini",
+                        [](std::string& b) { b.insert(0, std::string(10'000'000, 'x') + "\r\n"); }),
+            {"start"}, 0, "", "Selections2/  SAR_20261205.pms2"),
+        row("ArchiveLineOf1MB",
+            changeBytes("TBA.ini",
+                        [](std::string& b) { b = std::string(1'000'000, 'x') + "\r\n"; }),
+            {"start", "summary", "record"}, 0, "", "TBA.ini"),
+        row("TrackCodeLeavingItsFolder",
+            everyRecord(&CardRecords::races, 12, "../x", fourWideCodes), {"start"}, 0,
+            "MESSAGE Tallowmere TB: This race card's track code or date cannot be used in a file "
+            "name: ../x\n",
+            "", true),
+        row("NulBytesInTextFields",
+            everyRecord(&CardRecords::entries, 4, std::string("Sea\0Breeze", 10)),
+            {"start", "program", "close"}, 0, "VIEW ROOT/Programs/  SAR_20261205.ppp\n"),
+        row("RecordFileOfAnotherCard",
+            changeBytes(cardFile, [](std::string& b) { b = "\"\"\r\n"; }), {"start", "close"}, 0,
+            "MESSAGE Tallowmere TB: The saved race card ROOT/" + cardFile +
+                " does not match this card and was not loaded. It will be kept as ROOT/" +
+                cardFile + ".bak.\n",
+            cardFile),
+        row("TenThousandScratchesInARow", {}, scratches, 0, asked),
+        row("TextNotInUtf8", {}, {"start", "type", "Text39", "5", "\xff\xfe\x80", "close"}, 0, ""),
+        row("RaceNumberNotInUtf8", {}, {"start", "race", "\xff"}, 2,
+            "tallowmere-cli: race: bad argument \xff\n" + std::string(cli::batchUsage), "", true),
+        row("ArgumentOf1MB", {},
+            {"start", "type", "Text39", "5", std::string(1'000'000, 'y'), "close"}, 0, ""),
+    };
+}
+
+} // namespace tallowmere::testing
