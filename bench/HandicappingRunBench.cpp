@@ -1,6 +1,8 @@
-// Start on the largest card the store holds: 20 races of 20 entries with 20
-// past races each, from its tables on disk to the key-selections file.
+// Start on the largest card the store holds (20 races of 20 entries with 20
+// past races each) and on the sample card, from the tables on disk to the
+// key-selections file.
 #include "LargestCard.h"
+#include "SampleCard.h"
 #include "SilentPlatform.h"
 #include "app/AppCommands.h"
 #include "rating/HandicappingRun.h"
@@ -26,6 +28,12 @@ void startOnTheLargestCard(benchmark::State& state) {
     startOn(state, makeLargestCardRoot());
 }
 BENCHMARK(startOnTheLargestCard)->Unit(benchmark::kMillisecond);
+
+// The bundled sample card: 9 races of 8 entries.
+void startOnTheSampleCard(benchmark::State& state) {
+    startOn(state, makeSampleCardRoot());
+}
+BENCHMARK(startOnTheSampleCard)->Unit(benchmark::kMillisecond);
 
 // The sample-sized card (9 races of 8 entries) with a track file of 100,000
 // extra lines (argument 0) or with one extra line of 10 MB (argument 1).

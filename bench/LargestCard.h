@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResultsChartWriter.h"
 #include "SampleTracks.h"
 #include "SyntheticCard.h"
 #include "card/DataRoot.h"
@@ -22,9 +23,23 @@ inline std::filesystem::path makeCardRoot(const tallowmere::cardgen::CardRequest
     return root;
 }
 
-// The largest card the store takes: 20 races of 20 entries, 20 past races each.
-inline std::filesystem::path makeLargestCardRoot() {
+// The largest card the store takes: 20 races of 20 entries, 20 past races
+// each, at a track the sample track file lists, so that it has a results chart.
+inline tallowmere::cardgen::CardRequest largestCardRequest() {
     tallowmere::cardgen::CardRequest request;
     request.shape = {20, 20, 20};
-    return makeCardRoot(request);
+    request.track = "CT";
+    return request;
+}
+
+inline std::filesystem::path makeLargestCardRoot() {
+    return makeCardRoot(largestCardRequest());
+}
+
+// The results chart of the largest card, as a results page prints it.
+inline std::string largestCardChart() {
+    const auto request = largestCardRequest();
+    const auto chart =
+        tallowmere::cardgen::drawResultsChart(tallowmere::cardgen::makeCard(request), request);
+    return chart ? tallowmere::cardgen::resultsChartText(*chart) : std::string{};
 }

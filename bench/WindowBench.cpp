@@ -2,6 +2,7 @@
 // race 1 after Start, on the sample card and on the largest card the store
 // holds; and a change of race on the largest card, until it is painted.
 #include "LargestCard.h"
+#include "SampleCard.h"
 #include "SilentPlatform.h"
 #include "app/FolderOptions.h"
 #include "gui/DisplayText.h"
@@ -12,19 +13,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-std::filesystem::path sampleCardRoot() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
-    const std::filesystem::path root = ::mkdtemp(pattern.data());
-    const std::filesystem::path samples = TALLOWMERE_SAMPLES;
-    const auto tables = tallowmere::DataRoot{root}.trackMasterFolder();
-    std::filesystem::create_directories(tables);
-    for (const auto& table : std::filesystem::directory_iterator(samples / "card"))
-        std::filesystem::copy_file(table.path(), tables / table.path().filename());
-    std::filesystem::copy_file(samples / "TrackEditor.ini", root / "TrackEditor.ini");
-    return root;
-}
 
 std::unique_ptr<tallowmere::gui::MainWindow> openWindow(tallowmere::Platform& platform,
                                                         const std::filesystem::path& root) {
@@ -50,7 +38,7 @@ void startToFirstPaint(benchmark::State& state, const std::filesystem::path& roo
 }
 
 void startToFirstPaintOfTheSampleCard(benchmark::State& state) {
-    startToFirstPaint(state, sampleCardRoot());
+    startToFirstPaint(state, makeSampleCardRoot());
 }
 BENCHMARK(startToFirstPaintOfTheSampleCard)->Unit(benchmark::kMillisecond);
 

@@ -1,11 +1,13 @@
 #include "card/TableView.h"
 
 #include "card/FieldText.h"
+#include "text/TextFiles.h"
 #include "text/Texts.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <shapefil.h>
 #include <system_error>
@@ -33,29 +35,88 @@ std::optional<std::filesystem::path> findIgnoringCase(const std::filesystem::pat
     return std::nullopt;
 }
 
+// A file read in one go, which the library then reads from memory: one read
+// of the disk instead of a seek and a read per record.
+struct FileInMemory {
+    std::string bytes;
+    std::size_t position = 0;
+};
+
+FileInMemory& inMemory(SAFile file) {
+    return *reinterpret_cast<FileInMemory*>(file);
+}
+
 // The library asks for NAME.dbf or NAME.DBF; the card may have any case.
-SAFile openIgnoringCase(const char* filename, const char* access) {
+SAFile openIgnoringCase(const char* filename, const char*) {
     const auto found = findIgnoringCase(filename);
-    return found ? reinterpret_cast<SAFile>(std::fopen(found->c_str(), access)) : nullptr;
+    auto bytes = found ? text::readWholeFile(*found) : std::nullopt;
+    if (!bytes)
+        return nullptr;
+    return reinterpret_cast<SAFile>(new FileInMemory{std::move(*bytes)});
+}
+
+SAOffset readFromMemory(void* to, SAOffset size, SAOffset count, SAFile file) {
+    FileInMemory& from = inMemory(file);
+    const std::size_t left = from.bytes.size() - std::min(from.position, from.bytes.size());
+    const SAOffset whole = size == 0 ? 0 : std::min<SAOffset>(count, left / size);
+    if (whole > 0) {
+        std::memcpy(to, from.bytes.data() + from.position, whole * size);
+        from.position += whole * size;
+    }
+    return whole;
+}
+
+SAOffset writeNothing(void*, SAOffset, SAOffset, SAFile) {
+    return 0;
+}
+
+SAOffset seekInMemory(SAFile file, SAOffset offset, int whence) {
+    FileInMemory& in = inMemory(file);
+    const std::size_t from = whence == SEEK_CUR   ? in.position
+                             : whence == SEEK_END ? in.bytes.size()
+                                                  : 0;
+    in.position = from + offset;
+    return 0;
+}
+
+SAOffset tellInMemory(SAFile file) {
+    return inMemory(file).position;
+}
+
+int flushNothing(SAFile) {
+    return 0;
+}
+
+int closeInMemory(SAFile file) {
+    delete &inMemory(file);
+    return 0;
 }
 
 DbfHandle openQuietly(const std::filesystem::path& file) {
     SAHooks hooks;
     SASetupDefaultHooks(&hooks);
     hooks.FOpen = openIgnoringCase;
+    hooks.FRead = readFromMemory;
+    hooks.FWrite = writeNothing;
+    hooks.FSeek = seekInMemory;
+    hooks.FTell = tellInMemory;
+    hooks.FFlush = flushNothing;
+    hooks.FClose = closeInMemory;
     hooks.Error = ignoreError; // a bad file is an empty table, not a message
     return DbfHandle(DBFOpenLL(file.c_str(), "rb", &hooks));
 }
 
+const std::string& bytesOf(const DBFInfo& table) {
+    return inMemory(table.fp).bytes;
+}
+
 // Records the file really holds, whatever its header claims.
-int recordsPresent(const DBFInfo& table, const std::filesystem::path& file) {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error || table.nRecordLength <= 0 || size <= std::uintmax_t(table.nHeaderLength))
+int recordsPresent(const DBFInfo& table) {
+    const std::size_t size = bytesOf(table).size();
+    if (table.nRecordLength <= 0 || size <= std::size_t(table.nHeaderLength))
         return 0;
-    const auto fit = (size - table.nHeaderLength) / std::uintmax_t(table.nRecordLength);
-    return static_cast<int>(
-        std::min<std::uintmax_t>(fit, std::uintmax_t(std::max(table.nRecords, 0))));
+    const std::size_t fit = (size - table.nHeaderLength) / std::size_t(table.nRecordLength);
+    return static_cast<int>(std::min(fit, std::size_t(std::max(table.nRecords, 0))));
 }
 
 struct FieldLayout {
@@ -85,7 +146,24 @@ std::vector<FieldLayout> fieldLayouts(DBFInfo& table) {
 
 TableView::TableView(std::vector<std::string> fieldNames,
                      std::vector<std::vector<std::string>> records)
-    : fieldNames_(std::move(fieldNames)), records_(std::move(records)) {}
+    : fieldNames_(std::move(fieldNames)) {
+    std::size_t recordLength = 1; // the deletion flag
+    for (std::size_t c = 0; c < fieldNames_.size(); ++c) {
+        std::size_t width = 0;
+        for (const auto& record : records)
+            if (c < record.size())
+                width = std::max(width, record[c].size());
+        fieldPlaces_.push_back({'C', recordLength, width});
+        recordLength += width;
+    }
+    for (const auto& record : records) {
+        records_.push_back(bytes_.size());
+        std::string bytes(recordLength, ' ');
+        for (std::size_t c = 0; c < fieldPlaces_.size() && c < record.size(); ++c)
+            bytes.replace(fieldPlaces_[c].offset, record[c].size(), record[c]);
+        bytes_ += bytes;
+    }
+}
 
 TableView TableView::open(const std::filesystem::path& folder, std::string_view tableName) {
     const auto file = findIgnoringCase(folder / (std::string(tableName) + ".DBF"));
@@ -99,27 +177,21 @@ TableView TableView::openFile(const std::filesystem::path& file) {
     DbfHandle table = openQuietly(file);
     if (!table)
         return {};
-    const std::vector<FieldLayout> fields = fieldLayouts(*table);
-    std::vector<std::string> names;
-    for (const auto& field : fields)
-        names.push_back(field.name);
-
-    std::vector<std::vector<std::string>> records;
-    const int present = recordsPresent(*table, file);
-    for (int r = 0; r < present; ++r) {
-        const char* raw = DBFReadTuple(table.get(), r);
-        if (raw == nullptr)
-            break;
-        if (raw[0] == '*') // deleted
-            continue;
-        std::vector<std::string> texts;
-        texts.reserve(fields.size());
-        for (const auto& field : fields)
-            texts.push_back(
-                fieldText(field.type, std::string_view(raw + field.offset, field.width)));
-        records.push_back(std::move(texts));
+    TableView view;
+    for (const auto& field : fieldLayouts(*table)) {
+        view.fieldNames_.push_back(field.name);
+        view.fieldPlaces_.push_back(
+            {field.type, std::size_t(field.offset), std::size_t(field.width)});
     }
-    return TableView(std::move(names), std::move(records));
+    const int present = recordsPresent(*table);
+    for (int r = 0; r < present; ++r) {
+        const std::size_t start =
+            std::size_t(table->nHeaderLength) + std::size_t(r) * table->nRecordLength;
+        if (bytesOf(*table)[start] != '*') // deleted
+            view.records_.push_back(start);
+    }
+    view.bytes_ = std::move(inMemory(table->fp).bytes);
+    return view;
 }
 
 std::optional<std::size_t> TableView::columnOf(std::string_view name) const {
@@ -130,12 +202,15 @@ std::optional<std::size_t> TableView::columnOf(std::string_view name) const {
 }
 
 std::string TableView::field(std::string_view name) const {
-    if (atEnd())
+    return field(columnOf(name));
+}
+
+std::string TableView::field(std::optional<std::size_t> column) const {
+    if (atEnd() || !column || *column >= fieldPlaces_.size())
         return {};
-    const auto column = columnOf(name);
-    if (!column || *column >= records_[current_].size())
-        return {};
-    return records_[current_][*column];
+    const FieldPlace& place = fieldPlaces_[*column];
+    return fieldText(place.type, std::string_view(bytes_).substr(records_[current_] + place.offset,
+                                                                 place.width));
 }
 
 std::optional<std::string> tableDamage(const std::filesystem::path& file) {
@@ -145,7 +220,7 @@ std::optional<std::string> tableDamage(const std::filesystem::path& file) {
     const int fields = DBFGetFieldCount(table.get());
     if (fields < 1)
         return "it has no fields";
-    if (recordsPresent(*table, file) < table->nRecords)
+    if (recordsPresent(*table) < table->nRecords)
         return "it is cut short: its header counts " + std::to_string(table->nRecords) + " records";
     if (fieldLayouts(*table).size() != std::size_t(fields))
         return "its fields do not fit in its records";

@@ -13,9 +13,12 @@ namespace tallowmere {
 // first, last and next, and the text of a named field. Field names are matched
 // without regard to case. A missing table is an empty one; a missing field,
 // or a read past the last record, gives empty text. Bytes pass unchanged.
+// The table keeps its records' bytes and makes a field's text when it is read.
 class TableView {
   public:
     TableView() = default;
+    // A table of the given texts, each kept as a character field: trailing
+    // blanks drop, as they do from a table file.
     TableView(std::vector<std::string> fieldNames, std::vector<std::vector<std::string>> records);
 
     // The table file `tableName`.DBF of `folder`, its name matched without
@@ -33,14 +36,26 @@ class TableView {
 
     std::string field(std::string_view name) const;
 
+    // Where field `name` lies, found once for reading it from record after
+    // record; nothing when the table has no such field.
+    std::optional<std::size_t> columnOf(std::string_view name) const;
+    // The text of the field at `column` of the current record.
+    std::string field(std::optional<std::size_t> column) const;
+
     std::size_t recordCount() const { return records_.size(); }
     const std::vector<std::string>& fieldNames() const { return fieldNames_; }
 
   private:
-    std::optional<std::size_t> columnOf(std::string_view name) const;
+    struct FieldPlace {
+        char type;
+        std::size_t offset; // from the start of the record
+        std::size_t width;
+    };
 
     std::vector<std::string> fieldNames_;
-    std::vector<std::vector<std::string>> records_;
+    std::vector<FieldPlace> fieldPlaces_; // one per name
+    std::string bytes_;                   // the table file, read in one go
+    std::vector<std::size_t> records_;    // where each record not deleted starts in bytes_
     std::size_t current_ = 0;
 };
 

@@ -7,13 +7,14 @@ constexpr int defaultRowHeight = 240;
 } // namespace
 
 Grid::Grid(int rows, int columns)
-    : rows_(rows), columns_(columns), cells_(std::size_t(rows) * columns),
-      columnWidths_(columns, defaultColumnWidth), rowHeights_(rows, defaultRowHeight) {}
+    : rows_(rows), columns_(columns), columnWidths_(columns, defaultColumnWidth),
+      rowHeights_(rows, defaultRowHeight) {}
 
 void Grid::setRows(int rows) {
     if (rows < 0)
         return;
-    cells_.resize(std::size_t(rows) * columns_);
+    if (cells_.size() > std::size_t(rows) * columns_)
+        cells_.resize(std::size_t(rows) * columns_);
     rowHeights_.resize(rows, defaultRowHeight);
     rows_ = rows;
 }
@@ -21,8 +22,9 @@ void Grid::setRows(int rows) {
 void Grid::setColumns(int columns) {
     if (columns < 0)
         return;
-    std::vector<GridCell> cells(std::size_t(rows_) * columns);
-    for (int r = 0; r < rows_; ++r)
+    const int storedRows = columns_ > 0 ? int(cells_.size() / columns_) : 0;
+    std::vector<GridCell> cells(std::size_t(storedRows) * columns);
+    for (int r = 0; r < storedRows; ++r)
         for (int c = 0; c < columns && c < columns_; ++c)
             cells[std::size_t(r) * columns + c] = std::move(cells_[std::size_t(r) * columns_ + c]);
     cells_ = std::move(cells);
@@ -34,12 +36,26 @@ bool Grid::contains(int row, int column) const {
     return row >= 0 && row < rows_ && column >= 0 && column < columns_;
 }
 
+const GridCell* Grid::storedCell(int row, int column) const {
+    static const GridCell unchanged;
+    const std::size_t at = std::size_t(row) * columns_ + column;
+    return at < cells_.size() ? &cells_[at] : &unchanged;
+}
+
 const GridCell* Grid::cell(int row, int column) const {
-    return contains(row, column) ? &cells_[std::size_t(row) * columns_ + column] : nullptr;
+    return contains(row, column) ? storedCell(row, column) : nullptr;
 }
 
 GridCell* Grid::cell(int row, int column) {
-    return contains(row, column) ? &cells_[std::size_t(row) * columns_ + column] : nullptr;
+    if (!contains(row, column))
+        return nullptr;
+    if (std::size_t(row) * columns_ + column >= cells_.size()) {
+        // Room for every row, so that rows move at most once as more are
+        // changed; memory never written costs nothing.
+        cells_.reserve(std::size_t(rows_) * columns_);
+        cells_.resize(std::size_t(row + 1) * columns_);
+    }
+    return &cells_[std::size_t(row) * columns_ + column];
 }
 
 std::string Grid::text(int row, int column) const {
@@ -74,8 +90,7 @@ void Grid::setRowHeight(int row, int twips) {
 }
 
 void Grid::clear() {
-    for (auto& cell : cells_)
-        cell = GridCell{};
+    cells_.clear();
 }
 
 } // namespace tallowmere

@@ -28,7 +28,9 @@ struct GridCell {
 };
 
 // A grid of text cells with a style per cell, column widths and row heights in
-// twips. A cell outside the grid is neither stored nor read.
+// twips. A cell outside the grid is neither stored nor read. Rows are stored
+// only up to the last one a cell was changed in, so a grid of many rows costs
+// what is shown in it; a row never changed reads as empty cells.
 class Grid {
   public:
     Grid(int rows, int columns);
@@ -61,7 +63,9 @@ class Grid {
   private:
     int rows_;
     int columns_;
-    std::vector<GridCell> cells_; // row by row
+    const GridCell* storedCell(int row, int column) const;
+
+    std::vector<GridCell> cells_; // row by row, up to the last row changed
     std::vector<int> columnWidths_;
     std::vector<int> rowHeights_;
 };

@@ -81,6 +81,8 @@ std::optional<std::array<std::string, 22>> pastRaceCells(const CardStore& store,
 
 void writePastRaceRow(Grid& grid, const CardStore& store, int entry, int past, int row,
                       const std::string& rating) {
+    if (!grid.contains(row, 0))
+        return; // a row beyond the grid shows nothing, so its texts are not made
     if (const auto cells = pastRaceCells(store, entry, past))
         for (int column = 1; column <= 22; ++column)
             grid.setText(row, column, (*cells)[column - 1]);

@@ -49,7 +49,15 @@ std::size_t numberPrefixLength(std::string_view text) {
 
 // The value of text shaped as a number; "." is the point whatever locale the
 // desktop has set.
+// from_chars rounds as strtod does, without copying the text; it takes no
+// "+" and leaves a value out of range to strtod, which gives infinity or zero.
 double parsePrefix(std::string_view number) {
+    const std::string_view withoutPlus = number.starts_with('+') ? number.substr(1) : number;
+    double value = 0;
+    const auto parsed =
+        std::from_chars(withoutPlus.data(), withoutPlus.data() + withoutPlus.size(), value);
+    if (parsed.ec == std::errc{})
+        return value;
     static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
     return ::strtod_l(std::string(number).c_str(), nullptr, cLocale);
 }

@@ -14,20 +14,18 @@ namespace tallowmere::text {
 
 std::vector<std::string> splitLines(std::string_view content) {
     std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        const char c = content[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
-                ++i;
-            lines.push_back(std::move(line));
-            line.clear();
-        } else {
-            line += c;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t end = content.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(content.substr(start));
+            break;
         }
+        lines.emplace_back(content.substr(start, end - start));
+        const bool crLf =
+            content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
     }
-    if (!line.empty())
-        lines.push_back(std::move(line));
     return lines;
 }
 
@@ -38,7 +36,12 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the size the file has, then whatever it has gained since.
+    const auto size = std::filesystem::file_size(path, error);
+    std::string content(error ? 0 : size, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    content.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
     return content;

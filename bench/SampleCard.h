@@ -1,0 +1,20 @@
+#pragma once
+
+#include "card/DataRoot.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+// A fresh data root holding the bundled sample card and its track file.
+inline std::filesystem::path makeSampleCardRoot() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
+    const std::filesystem::path root = ::mkdtemp(pattern.data());
+    const std::filesystem::path samples = TALLOWMERE_SAMPLES;
+    const auto tables = tallowmere::DataRoot{root}.trackMasterFolder();
+    std::filesystem::create_directories(tables);
+    for (const auto& table : std::filesystem::directory_iterator(samples / "card"))
+        std::filesystem::copy_file(table.path(), tables / table.path().filename());
+    std::filesystem::copy_file(samples / "TrackEditor.ini", root / "TrackEditor.ini");
+    return root;
+}
