@@ -16,11 +16,7 @@ struct BigFieldTest : ::testing::Test {
     Form1& form = window.form;
 
     BigFieldTest() {
-        cardgen::CardRequest request;
-        request.seed = 21;
-        request.shape = {2, 22, 1};
-        request.track = "SAR";
-        window.writeCard(request);
+        window.writeCard({.seed = 21, .shape = {2, 22, 1}, .track = "SAR"});
         Command1_Click(form);
     }
 };

@@ -2,6 +2,7 @@
 #include "cli/WindowPrinting.h"
 #include "rating/HandicappingRun.h"
 #include "support/TestWindow.h"
+#include "text/Numbers.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -185,17 +186,17 @@ TEST_F(StartRunTest, ACardWithoutEntriesStillRanksEveryRace) {
     EXPECT_EQ(keys.substr(keys.find("RACE")), "RACE  1 :       \r\nRACE  2 :       \r\n");
 }
 
-TEST_F(StartRunTest, TheLargestCardGetsSixRatingsForEveryEntry) {
-    CardRequest request;
-    request.shape = {20, 20, 20};
-    writeCardTables(makeCard(request), window.root().trackMasterFolder());
+TEST_F(StartRunTest, TheLargestCardMakeCardWritesRatesEveryEntryInEverySlot) {
+    writeCardTables(makeCard({.shape = {20, 20, 20}, .track = ""}),
+                    window.root().trackMasterFolder());
     std::filesystem::copy_file(std::filesystem::path(TALLOWMERE_SAMPLES) / "TrackEditor.ini",
                                window.folder / "TrackEditor.ini");
     Command1_Click(form);
     ASSERT_EQ(form.Card.EntryCount, 400);
     for (int e = 1; e <= 400; ++e)
         for (int slot = 1; slot <= 6; ++slot)
-            ASSERT_FALSE(form.Card.PaceRatings.valueAt(e, slot).empty()) << e << " " << slot;
+            ASSERT_TRUE(text::strictNumber(form.Card.PaceRatings.valueAt(e, slot)))
+                << e << " " << slot;
     for (int r = 1; r <= 20; ++r)
         EXPECT_FALSE(form.Records.CardPicks.valueAt(r, 1).empty()) << r;
 }

@@ -18,11 +18,7 @@ using cardgen::ResultsChart;
 namespace {
 
 CardRequest request(std::uint32_t seed, cardgen::CardShape shape, std::string track = "") {
-    CardRequest r;
-    r.seed = seed;
-    r.shape = shape;
-    r.track = std::move(track);
-    return r;
+    return {.seed = seed, .shape = shape, .track = std::move(track)};
 }
 
 ResultsChart drawn(const CardRequest& request) {
