@@ -4,32 +4,23 @@
 
 using namespace tallowmere;
 
-TEST(AbbreviatedNames, KeepSurnameCommaBlankAndInitial) {
-    EXPECT_EQ(abbreviatedName("Varlow, Tessa"), "Varlow, T");
-    EXPECT_EQ(abbreviatedName("Smith,John"), "Smith,Jo");
-    EXPECT_EQ(abbreviatedName("Varlow,"), "Varlow,");
-    EXPECT_EQ(abbreviatedName("Varlow, "), "Varlow, ");
-    EXPECT_EQ(abbreviatedName("Ortega, Jr., Luis"), "Ortega, J");
-}
-
-TEST(AbbreviatedNames, WithoutACommaKeepTwoCharacters) {
-    EXPECT_EQ(abbreviatedName("Cherbourg"), "Ch");
-    EXPECT_EQ(abbreviatedName("X"), "X");
-    EXPECT_EQ(abbreviatedName(""), "");
-}
-
-TEST(MorningLines, APlusIsDroppedAndTheRestRightAligned) {
-    EXPECT_EQ(morningLine("5-2+"), "  5-2");
-    EXPECT_EQ(morningLine("5-2"), "5-2");
-    EXPECT_EQ(morningLine("10-1+"), " 10-1");
-    EXPECT_EQ(morningLine("123456+"), "123456");
-    EXPECT_EQ(morningLine("+"), "     ");
-    EXPECT_EQ(morningLine(""), "");
-    EXPECT_EQ(morningLine("5+2"), "5+2");
-}
-
-TEST(FavouriteMarks, StarRightAlignedOrFiveBlanks) {
-    EXPECT_EQ(favouriteMark("*"), "    *");
-    EXPECT_EQ(favouriteMark(""), "     ");
-    EXPECT_EQ(favouriteMark("Y"), "     ");
+TEST(CardFieldRules, NamesMorningLinesAndFavouritesAsTheCardShowsThem) {
+    // A name keeps its surname, the comma, a blank and an initial; without a
+    // comma its first two characters.
+    const std::pair<const char*, const char*> names[] = {{"Varlow, Tessa", "Varlow, T"},
+                                                         {"Smith,John", "Smith,Jo"},
+                                                         {"Varlow, ", "Varlow, "},
+                                                         {"Ortega, Jr., Luis", "Ortega, J"},
+                                                         {"Cherbourg", "Ch"},
+                                                         {"X", "X"},
+                                                         {"", ""}};
+    for (const auto& [name, shown] : names)
+        EXPECT_EQ(abbreviatedName(name), shown) << name;
+    // A trailing plus is dropped and the rest right-aligned in five.
+    const std::pair<const char*, const char*> lines[] = {
+        {"5-2+", "  5-2"}, {"5-2", "5-2"}, {"123456+", "123456"}, {"+", "     "}, {"5+2", "5+2"}};
+    for (const auto& [line, shown] : lines)
+        EXPECT_EQ(morningLine(line), shown) << line;
+    EXPECT_EQ(favouriteMark("*") + "|" + favouriteMark("") + "|" + favouriteMark("Y"),
+              "    *|     |     ");
 }

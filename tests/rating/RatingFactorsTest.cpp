@@ -20,44 +20,30 @@ CardStore storeWith(int post, const std::string& today, const std::string& distS
 
 } // namespace
 
-TEST(PostPositionFactor, PenalisesOutsidePostsInRacesUnderEightFurlongs) {
-    EXPECT_EQ(PostPosition(storeWith(8, "7"), 1, 1, "50"), "50");
-    EXPECT_EQ(PostPosition(storeWith(9, "7"), 1, 1, "50"), "50.45");
-    EXPECT_EQ(PostPosition(storeWith(10, "6"), 1, 1, "50"), "50.5");
-    EXPECT_EQ(PostPosition(storeWith(9, "8"), 1, 1, "50"), "50") << "the limit is 8, not 7.5";
-    EXPECT_EQ(PostPosition(storeWith(11, "6"), 1, 1, "50"), "52.75");
-    EXPECT_EQ(PostPosition(storeWith(12, "6"), 1, 1, "50"), "53");
-    EXPECT_EQ(PostPosition(storeWith(12, "6"), 1, 1, " 47.5"), "50.5");
-}
-
-TEST(PostPositionFactor, LeavesARatingThatIsNoNumber) {
-    EXPECT_EQ(PostPosition(storeWith(12, "6"), 1, 1, " - "), " - ");
+// Lower ratings are better: an outside post under 8 furlongs and an off track,
+// turf or other surface add; a win, place or show at today's distance (or half
+// a furlong shorter), and a neck or head margin, take off. A rating that is no
+// number is left as it is.
+TEST(RatingFactors, AdjustARatingThatIsANumber) {
+    const std::tuple<int, const char*, const char*, const char*> posts[] = {
+        {8, "7", "50", "50"},       {9, "7", "50", "50.45"},   {10, "6", "50", "50.5"},
+        {9, "8", "50", "50"},       {9, "7.5", "50", "50.45"}, {11, "6", "50", "52.75"},
+        {12, "6", " 47.5", "50.5"}, {12, "6", " - ", " - "}};
+    for (const auto& [post, today, rating, adjusted] : posts)
+        EXPECT_EQ(PostPosition(storeWith(post, today), 1, 1, rating), adjusted) << post << today;
     EXPECT_EQ(PostPosition(storeWith(12, "6"), 401, 1, "50"), "50") << "an entry beyond the store";
-}
-
-TEST(TrackAndSurfaceFactor, OffTracksTurfAndOtherSurfaces) {
-    EXPECT_EQ(TV(storeWith(1, "6", "6T", "MY"), 1, 1, "50"), "52.4");
-    EXPECT_EQ(TV(storeWith(1, "6", "6D", "SY"), 1, 1, "50"), "50.6");
-    EXPECT_EQ(TV(storeWith(1, "6", "6D", "my"), 1, 1, "50"), "50");
-    EXPECT_EQ(TV(storeWith(1, "6", "6D", "MY "), 1, 1, "50"), "50");
-    EXPECT_EQ(TV(storeWith(1, "6", "8E", "FT"), 1, 1, "50"), "54");
-    EXPECT_EQ(TV(storeWith(1, "6", "8I", "FT"), 1, 1, "50"), "54");
-    EXPECT_EQ(TV(storeWith(1, "6", "8C", "FT"), 1, 1, "50"), "54");
-    EXPECT_EQ(TV(storeWith(1, "6", "8d", "FT"), 1, 1, "50"), "50");
+    const std::tuple<const char*, const char*, const char*> surfaces[] = {
+        {"6T", "MY", "52.4"}, {"6D", "SY", "50.6"}, {"6D", "my", "50"}, {"6D", "MY ", "50"},
+        {"8E", "FT", "54"},   {"8I", "FT", "54"},   {"8C", "FT", "54"}, {"8d", "FT", "50"}};
+    for (const auto& [distSurf, condition, adjusted] : surfaces)
+        EXPECT_EQ(TV(storeWith(1, "6", distSurf, condition), 1, 1, "50"), adjusted)
+            << distSurf << condition;
     EXPECT_EQ(TV(storeWith(1, "6", "6T", "MY"), 1, 1, "abc"), "abc");
-}
-
-TEST(FinishFactor, CreditsPlacesAtTodaysDistance) {
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "1"), 1, 1, 1, "50"), "48.5");
-    EXPECT_EQ(WPS(storeWith(1, "6.5", "6D", "FT", "1"), 1, 1, 1, "50"), "48.5");
-    EXPECT_EQ(WPS(storeWith(1, "7", "6D", "FT", "1"), 1, 1, 1, "50"), "50");
-    EXPECT_EQ(WPS(storeWith(1, "5.5", "6D", "FT", "1"), 1, 1, 1, "50"), "50");
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "2ns"), 1, 1, 1, "50"), "49");
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "3ns"), 1, 1, 1, "50"), "49.8");
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "5hd"), 1, 1, 1, "50"), "49");
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "7nk"), 1, 1, 1, "50"), "49");
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "2"), 1, 1, 1, "50"), "49.4");
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "3"), 1, 1, 1, "50"), "49.8");
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "1 2"), 1, 1, 1, "50"), "50") << "reads as 12";
-    EXPECT_EQ(WPS(storeWith(1, "6", "6D", "FT", "4"), 1, 1, 1, "50"), "50");
+    const std::tuple<const char*, const char*, const char*> finishes[] = {
+        {"6", "1", "48.5"}, {"6.5", "1", "48.5"}, {"7", "1", "50"},   {"5.5", "1", "50"},
+        {"6", "2ns", "49"}, {"6", "3ns", "49.8"}, {"6", "7nk", "49"}, {"6", "5hd", "49"},
+        {"6", "2", "49.4"}, {"6", "3", "49.8"},   {"6", "1 2", "50"}, {"6", "4", "50"}};
+    for (const auto& [today, finish, adjusted] : finishes)
+        EXPECT_EQ(WPS(storeWith(1, today, "6D", "FT", finish), 1, 1, 1, "50"), adjusted)
+            << today << " " << finish;
 }

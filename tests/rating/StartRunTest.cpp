@@ -1,9 +1,11 @@
 #include "card/RecordFile.h"
+#include "cli/WindowPrinting.h"
 #include "rating/HandicappingRun.h"
-#include "selection/KeyEntries.h"
 #include "support/TestWindow.h"
+#include "text/Numbers.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace tallowmere;
 using namespace tallowmere::cardgen;
@@ -12,6 +14,8 @@ using tallowmere::testing::TestWindow;
 using tallowmere::testing::writeFile;
 
 namespace {
+
+const std::filesystem::path fixtures = std::filesystem::path(TALLOWMERE_FIXTURES) / "start";
 
 // code 1-3, name 5-24, sprint 25-27, mile 32-34, route 39-40 (after "1.")
 const std::string todayLine = "TOD  Today               95     90  1.88";
@@ -29,33 +33,11 @@ TableRecord entryRecord(int hn, int race, const std::string& program, int post,
              "Horse " + std::to_string(hn), odds, "120", "1", "1", workout}};
 }
 
-TableRecord pastRecord(int hn, const std::string& time, const std::string& distSurf,
-                       const std::string& trackRace, int classRating, int speedFigure) {
-    return {{std::to_string(hn),
-             "20261101",
-             trackRace,
-             "FT",
-             "10",
-             distSurf,
-             "22.4",
-             "45.8",
-             "58.1",
-             time,
-             "",
-             "Clm 25000",
-             "118",
-             std::to_string(classRating),
-             std::to_string(speedFigure),
-             "3",
-             "4",
-             "nk",
-             "hd",
-             "1",
-             "5",
-             "5",
-             "1",
-             "5.40",
-             ""}};
+TableRecord pastRecord(const char* hn, const char* time, const char* distSurf,
+                       const char* trackRace, const char* classRating, const char* speedFigure) {
+    return {{hn,   "20261101", trackRace,   "FT",  "10",        distSurf,    "22.4", "45.8", "58.1",
+             time, "",         "Clm 25000", "118", classRating, speedFigure, "3",    "4",    "nk",
+             "hd", "1",        "5",         "5",   "1",         "5.40",      ""}};
 }
 
 // Race 1 (6 furlongs): entry 1 with the worked example's past race and a
@@ -67,9 +49,10 @@ CardRecords smallCard() {
     card.entries = {entryRecord(1, 1, "1", 1, "5-2", "4 CD ft  48.20"),
                     entryRecord(2, 1, "2", 2, "3-1+", ""),
                     entryRecord(3, 2, "1", 1, "2-1", "5f ft  100.40")};
-    card.pastRaces = {
-        pastRecord(1, "112.4", "6D", "PST5", 80, 70), pastRecord(2, "110.0", "6D", "TOD3", 0, 0),
-        pastRecord(2, "100", "", "", 0, 0), pastRecord(3, "144.0", "8.5D", "TOD7", 90, 80)};
+    card.pastRaces = {pastRecord("1", "112.4", "6D", "PST5", "80", "70"),
+                      pastRecord("2", "110.0", "6D", "TOD3", "0", "0"),
+                      pastRecord("2", "100", "", "", "0", "0"),
+                      pastRecord("3", "144.0", "8.5D", "TOD7", "90", "80")};
     card.jockeys = {{{"1", "Varlow, Tessa"}}};
     card.trainers = {{{"1", "Marquin, Emrys"}}};
     return card;
@@ -84,8 +67,8 @@ struct StartRunTest : ::testing::Test {
         writeFile(window.folder / "TrackEditor.ini", trackFile);
     }
 
-    std::filesystem::path keyFile(const std::string& name = "  TOD_20261205.pms2") const {
-        return window.root().keySelectionsFolder() / name;
+    std::filesystem::path keyFile() const {
+        return window.root().keySelectionsFolder() / "  TOD_20261205.pms2";
     }
     std::filesystem::path recordFile() const {
         return window.root().raceCardsFolder() / "  TOD_20261205.pmd";
@@ -96,11 +79,24 @@ struct StartRunTest : ::testing::Test {
             all += form.Card.PaceRatings.valueAt(entry, slot) + "|";
         return all;
     }
+    // The window as the batch front end prints it: its state, then the grid.
+    std::string printed() const {
+        std::ostringstream out;
+        cli::printState(form, out);
+        cli::printGrid(form.MSFlexGrid1, out);
+        return out.str();
+    }
+    std::string shownPicks() const {
+        std::string shown;
+        for (int k = 1; k <= 8; ++k)
+            shown += form.Text39(k).text + "|";
+        return shown;
+    }
 };
 
 } // namespace
 
-TEST_F(StartRunTest, RatesTheSmallCardAsWorkedOutByHand) {
+TEST_F(StartRunTest, RatesThePicksAndShowsTheSmallCardAsWorkedOutByHand) {
     writeCard(smallCard(), todayLine + "\r\n" + pastLine + "\r\n");
     Command1_Click(form);
     // Entry 1: the worked example (47.5); four empty past races (0.0); the
@@ -112,80 +108,19 @@ TEST_F(StartRunTest, RatesTheSmallCardAsWorkedOutByHand) {
     // Entry 3: 104 s, 54 fps, 66 - (1.7 + 1.8 + 16.8); workout 60.4 - 0.4 s,
     // 55 fps, + 1.75 for 3.5 furlongs.
     EXPECT_EQ(ratings(3), " 45.7|  0.0|  0.0|  0.0|  0.0| 56.8|");
-    EXPECT_EQ(readFile(keyFile()), "Tallowmere Thoroughbred\r\n"
-                                   "Tallowmere Software\r\n"
-                                   "TOD  Today              \r\n"
-                                   "20261205\r\n"
-                                   "\r\n"
-                                   "KEY SELECTIONS\r\n"
-                                   "RACE  1 :          1\r\n"
-                                   "RACE  2 :          1\r\n");
-}
-
-TEST_F(StartRunTest, NamesTheCardAndShowsItsPicks) {
-    writeCard(smallCard(), todayLine + "\r\n" + pastLine + "\r\n");
-    Command1_Click(form);
+    // Race 1 on screen: its picks, its header and its entries' rows.
+    EXPECT_EQ(printed(), readFile(fixtures / "small-card-race1.txt"));
+    EXPECT_EQ(readFile(keyFile()), readFile(fixtures / "small-card.pms2"));
     EXPECT_EQ(form.ActiveCardFile, "  TOD_20261205.pmd");
-    EXPECT_EQ(form.KeySelectionsFile, "  TOD_20261205.pms2");
-    EXPECT_EQ(form.Card.RaceTrack.at(1), "TOD")
-        << "padded for the name, trimmed by the name search";
-    EXPECT_EQ(form.Label4.valueAt(0).caption, " Today              ");
-    EXPECT_EQ(form.Label1.caption, "TOD");
-    EXPECT_EQ(form.Records.CardPicks.at(1, 1), "1");
-    EXPECT_EQ(form.Records.CardPicks.at(1, 2), "2");
-    EXPECT_EQ(form.Records.CardPicks.at(1, 3), "");
-    EXPECT_EQ(form.Records.CardPicks.at(2, 1), "1");
-    EXPECT_EQ(form.Text39(1).text, "1");
-    EXPECT_EQ(form.Text39(2).text, "2");
-    EXPECT_EQ(form.Text39(3).text, "") << "after the run the boxes copy the picks as they stand";
-    EXPECT_EQ(form.Label17.caption, "");
-    EXPECT_EQ(form.CurrentRace, 3);
-    EXPECT_EQ(form.Card.ProgramEntry.at(1, 2), 2);
-    EXPECT_EQ(form.Card.ProgramEntry.at(2, 1), 3);
-    EXPECT_EQ(form.Card.EntryMorningLine.at(2), "3-1") << "trimmed by the top four";
+    EXPECT_EQ(form.MSFlexGrid1.height, 6060);
+    EXPECT_TRUE(form.MSFlexGrid1.cell(1, 0)->bold);
+    EXPECT_EQ(form.MSFlexGrid1.cell(3, 0)->backColor, red);
+    EXPECT_EQ(form.MSFlexGrid1.cell(4, 0)->fontSize, 9);
+    EXPECT_EQ(form.Command2.valueAt(1).backColor, red);
+    EXPECT_EQ(form.Command2.valueAt(2).backColor, lightGrey);
 }
 
-TEST_F(StartRunTest, LaysOutRaceOneInTheGrid) {
-    writeCard(smallCard(), todayLine + "\r\n" + pastLine + "\r\n");
-    Command1_Click(form);
-    const Grid& grid = form.MSFlexGrid1;
-    ASSERT_EQ(grid.rows(), 17);
-    EXPECT_EQ(grid.text(1, 0), "RACE: 1          6.00f");
-    EXPECT_TRUE(grid.cell(1, 0)->bold);
-    EXPECT_EQ(grid.text(3, 0), "Horse 1   5-2");
-    EXPECT_EQ(grid.cell(3, 0)->backColor, red);
-    EXPECT_EQ(grid.text(4, 0), "PN: 1    PP: 1    HN: 1");
-    EXPECT_EQ(grid.cell(4, 0)->fontSize, 9);
-    EXPECT_EQ(grid.text(5, 0), "Weight: 120");
-    EXPECT_EQ(grid.text(6, 0), "J - Varlow, T");
-    EXPECT_EQ(grid.text(7, 0), "T - Marquin, E");
-    EXPECT_EQ(grid.text(8, 0), "Workout: ");
-    const std::vector<std::string> pastRow = {
-        "11-01-26", "PST5",      "FT", "6D",  "22.4",      "45.8",      "58.1", "112.4",
-        "",         "Clm 25000", "80", "70",  "3",         "4",         "nk",   "hd",
-        "1",        "5",         "1",  "118", "Varlow, T", "5.40     ", " 47.5"};
-    for (int column = 1; column <= 23; ++column)
-        EXPECT_EQ(grid.text(3, column), pastRow[column - 1]) << column;
-    EXPECT_EQ(grid.text(4, 1), "");
-    EXPECT_EQ(grid.text(4, 11), "0") << "an empty past race still shows its numbers";
-    EXPECT_EQ(grid.text(4, 23), "   .0");
-    EXPECT_EQ(grid.text(8, 1), "4 CD ft  48.20");
-    EXPECT_EQ(grid.text(8, 23), " 56.0");
-    EXPECT_EQ(grid.text(10, 0), "Horse 2     3-1");
-    EXPECT_EQ(grid.text(15, 23), "113.0");
-    EXPECT_EQ(grid.text(16, 0), "");
-}
-
-TEST_F(StartRunTest, AMilesDistanceIsLabelledMi) {
-    CardRecords card = smallCard();
-    card.races[0].values[1] = "1.06";
-    writeCard(card, todayLine + "\r\n");
-    Command1_Click(form);
-    EXPECT_EQ(form.MSFlexGrid1.text(1, 0), "RACE: 1          1.06Mi");
-    EXPECT_EQ(form.Label13.caption, "1.06f D");
-}
-
-TEST_F(StartRunTest, RestoresTheSavedCard) {
+TEST_F(StartRunTest, RestoresTheSavedCardButKeysTheFreshPicks) {
     writeCard(smallCard(), todayLine + "\r\n");
     RecordArrays saved;
     saved.CardPicks.set(1, 1, "2");
@@ -194,28 +129,11 @@ TEST_F(StartRunTest, RestoresTheSavedCard) {
     saved.CardPayoffs.set(1, 10, "Scr 2");
     ASSERT_FALSE(saveRecordFile(recordFile(), saved, 2).has_value());
     Command1_Click(form);
-    EXPECT_EQ(form.Text39(1).text, "2");
-    EXPECT_EQ(form.Text39(5).text, "1");
+    EXPECT_EQ(shownPicks(), "2||||1||||");
     EXPECT_EQ(form.Label4.valueAt(1).caption, "1");
     EXPECT_EQ(form.Text57.valueAt(1).text, "8.40");
     EXPECT_EQ(form.Label17.caption, "Scr 2");
-    EXPECT_NE(readFile(keyFile()).find("RACE  1 :          1"), std::string::npos)
-        << "the key selections keep the fresh picks";
-}
-
-TEST_F(StartRunTest, ASavedCardThatDoesNotFitIsToldAndKeptAsBackup) {
-    writeCard(smallCard(), todayLine + "\r\n");
-    writeFile(recordFile(), "\"only\"\r\n\"three\"\r\n\"values\"\r\n");
-    Command1_Click(form);
-    ASSERT_EQ(window.platform.messages.size(), 1u);
-    EXPECT_EQ(window.platform.messages[0].text,
-              "The saved race card " + recordFile().string() +
-                  " does not match this card and was not loaded. It will be kept as " +
-                  recordFile().string() + ".bak.");
-    EXPECT_EQ(form.Text39(1).text, "1");
-    CRC_Click(form);
-    EXPECT_EQ(readFile(recordFile().string() + ".bak"), "\"only\"\r\n\"three\"\r\n\"values\"\r\n");
-    EXPECT_EQ(readFile(recordFile()).substr(0, 5), "\"1\"\r\n");
+    EXPECT_NE(readFile(keyFile()).find("RACE  1 :          1"), std::string::npos);
 }
 
 TEST_F(StartRunTest, WithTestCheckedTheSavedCardIsNeitherLoadedNorWritten) {
@@ -227,8 +145,7 @@ TEST_F(StartRunTest, WithTestCheckedTheSavedCardIsNeitherLoadedNorWritten) {
     form.setText39(6, "kept");
     Test_Click(form);
     Command1_Click(form);
-    EXPECT_EQ(form.Text39(1).text, "1");
-    EXPECT_EQ(form.Text39(6).text, "kept");
+    EXPECT_EQ(shownPicks(), "1|2||||kept|||");
     Exit_Program_Click(form);
     EXPECT_EQ(readFile(recordFile()), before);
 }
@@ -242,9 +159,9 @@ TEST_F(StartRunTest, ATrackCodeThatWouldLeaveItsFolderIsRefused) {
     EXPECT_EQ(window.platform.messages[0].text,
               "This race card's track code or date cannot be used in a file name: ../");
     EXPECT_EQ(form.ActiveCardFile, "");
-    EXPECT_TRUE(std::filesystem::is_empty(window.root().keySelectionsFolder()));
     EXPECT_EQ(form.Records.CardPicks.at(1, 1), "1") << "the card is still handicapped";
     CRC_Click(form);
+    EXPECT_TRUE(std::filesystem::is_empty(window.root().keySelectionsFolder()));
     EXPECT_TRUE(std::filesystem::is_empty(window.root().raceCardsFolder()));
     EXPECT_FALSE(std::filesystem::exists(window.folder.path().parent_path() / "_20261205.pmd"));
 }
@@ -254,25 +171,9 @@ TEST_F(StartRunTest, AMissingTrackFileLeavesTheTrackCodePadded) {
     std::filesystem::remove(window.folder / "TrackEditor.ini");
     Command1_Click(form);
     EXPECT_EQ(form.Card.RaceTrack.at(1), "  TOD");
-    EXPECT_EQ(form.Label4.valueAt(0).caption, "Track Name");
-    const std::string head =
-        "Tallowmere Thoroughbred\r\nTallowmere Software\r\n  TOD Track Name\r\n20261205\r\n";
+    const std::string head = "Tallowmere Thoroughbred\r\nTallowmere Software\r\n "
+                             " TOD Track Name\r\n20261205\r\n";
     EXPECT_EQ(readFile(keyFile()).substr(0, head.size()), head);
-}
-
-TEST_F(StartRunTest, ATrackFileWithLinuxLineEndsNamesTheTrack) {
-    writeCard(smallCard(), pastLine + "\n" + todayLine + "\n");
-    Command1_Click(form);
-    EXPECT_EQ(form.Label4.valueAt(0).caption, " Today              ");
-}
-
-TEST_F(StartRunTest, WithoutTheKeySelectionsFolderThePicksAreStillMade) {
-    writeCard(smallCard(), todayLine + "\r\n");
-    std::filesystem::remove_all(window.root().keySelectionsFolder());
-    Command1_Click(form);
-    EXPECT_EQ(form.Records.CardPicks.at(2, 1), "1");
-    EXPECT_EQ(form.Label4.valueAt(0).caption, " Today              ");
-    EXPECT_FALSE(std::filesystem::exists(window.root().keySelectionsFolder()));
 }
 
 TEST_F(StartRunTest, ACardWithoutEntriesStillRanksEveryRace) {
@@ -281,34 +182,71 @@ TEST_F(StartRunTest, ACardWithoutEntriesStillRanksEveryRace) {
     card.pastRaces.clear();
     writeCard(card, todayLine + "\r\n");
     Command1_Click(form);
-    EXPECT_EQ(readFile(keyFile()).substr(readFile(keyFile()).find("RACE")),
-              "RACE  1 :       \r\nRACE  2 :       \r\n");
-    EXPECT_EQ(form.Text39(1).text, "");
+    const std::string keys = readFile(keyFile());
+    EXPECT_EQ(keys.substr(keys.find("RACE")), "RACE  1 :       \r\nRACE  2 :       \r\n");
 }
 
-TEST_F(StartRunTest, TheLargestCardGetsSixRatingsForEveryEntry) {
-    CardRequest request;
-    request.shape = {20, 20, 20};
-    writeCardTables(makeCard(request), window.root().trackMasterFolder());
+TEST_F(StartRunTest, TheLargestCardMakeCardWritesRatesEveryEntryInEverySlot) {
+    writeCardTables(makeCard({.shape = {20, 20, 20}, .track = ""}),
+                    window.root().trackMasterFolder());
     std::filesystem::copy_file(std::filesystem::path(TALLOWMERE_SAMPLES) / "TrackEditor.ini",
                                window.folder / "TrackEditor.ini");
     Command1_Click(form);
     ASSERT_EQ(form.Card.EntryCount, 400);
     for (int e = 1; e <= 400; ++e)
         for (int slot = 1; slot <= 6; ++slot)
-            ASSERT_FALSE(form.Card.PaceRatings.valueAt(e, slot).empty()) << e << " " << slot;
+            ASSERT_TRUE(text::strictNumber(form.Card.PaceRatings.valueAt(e, slot)))
+                << e << " " << slot;
     for (int r = 1; r <= 20; ++r)
         EXPECT_FALSE(form.Records.CardPicks.valueAt(r, 1).empty()) << r;
 }
 
-TEST(KeyEntries, ShowTheActiveCardsKeySelections) {
-    TestWindow window;
-    Pick3_Click(window.form);
-    window.form.ActiveCardFile = "   CD_20261205.pmd";
-    Pick3_Click(window.form);
-    EXPECT_EQ(window.platform.calls.back(),
-              "view " + (window.root().keySelectionsFolder() / "   CD_20261205.pms2").string());
-    EXPECT_EQ(std::count_if(window.platform.calls.begin(), window.platform.calls.end(),
-                            [](const std::string& call) { return call.rfind("view", 0) == 0; }),
-              1);
+TEST(StartRun, TablesThatGiveNoRaceAreToldAndChangeNothing) {
+    using Races = std::vector<std::string>;
+    // The RACE values of the card's races, then what RACEDR.DBF becomes ("" for removed).
+    const std::tuple<const char*, std::optional<Races>, std::optional<std::string>> folders[] = {
+        {"no tables", std::nullopt, std::nullopt},
+        {"RACEDR missing", Races{"1", "2"}, ""},
+        {"RACEDR unreadable", Races{"1", "2"}, "not a table"},
+        {"RACEDR empty", Races{}, std::nullopt},
+        {"RACE no number", Races{"x", "y"}, std::nullopt},
+        {"RACE below 1", Races{"1", "0"}, std::nullopt},
+    };
+    for (const auto& [what, races, racedr] : folders) {
+        TestWindow window;
+        const auto tables = window.root().trackMasterFolder();
+        if (races) {
+            CardRecords card = smallCard();
+            card.races.resize(races->size(), card.races[0]);
+            for (std::size_t r = 0; r < races->size(); ++r)
+                card.races[r].values[0] = (*races)[r];
+            writeCardTables(card, tables);
+        }
+        if (racedr && racedr->empty())
+            std::filesystem::remove(tables / "RACEDR.DBF");
+        else if (racedr)
+            writeFile(tables / "RACEDR.DBF", *racedr);
+        Form1& form = window.form;
+        Command1_Click(form);
+        ASSERT_EQ(window.platform.messages.size(), 1u) << what;
+        EXPECT_EQ(window.platform.messages[0].text,
+                  "No race could be read from the tables in TrackMaster ExE Files.");
+        EXPECT_TRUE(form.Command1.enabled && form.menus.Exit_Program.enabled) << what;
+        EXPECT_EQ(form.MSFlexGrid1.rows(), 2);
+        CRC_Click(form);
+        EXPECT_TRUE(std::filesystem::is_empty(window.root().raceCardsFolder())) << what;
+        EXPECT_TRUE(std::filesystem::is_empty(window.root().keySelectionsFolder())) << what;
+        writeCardTables(smallCard(), tables);
+        Command1_Click(form);
+        EXPECT_EQ(form.Card.RaceCount, 2) << what << ": once mended, Start runs as usual";
+    }
+}
+
+TEST_F(StartRunTest, ARaceBeyondTheCardsEntriesLeavesTheGridAlone) {
+    CardRecords card = smallCard();
+    card.races[0].values[13] = "5000"; // HORSE1 of race 1 far beyond race 2's
+    writeCard(card, todayLine + "\r\n");
+    Command1_Click(form);
+    EXPECT_EQ(form.MSFlexGrid1.rows(), 2) << "a negative row count is not set";
+    EXPECT_FALSE(form.Command3.valueAt(1).visible);
 }

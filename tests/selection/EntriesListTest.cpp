@@ -47,17 +47,13 @@ struct EntriesListTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(EntriesListTest, ListsThePostsUpToAGapAndCountsTheLinesOverTheCard) {
+TEST_F(EntriesListTest, ListsThePostsUpToAGapAndKeepsTheFormattedTextsInTheCard) {
     Entries_Click(form);
     const auto file = window.root().entriesFolder() / "   CT_20261205.pmx";
     EXPECT_EQ(window.platform.calls.back(), "view " + file.string());
     EXPECT_EQ(readFile(file),
               readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "views" / "entries.pmx"));
     EXPECT_EQ(form.KeySelectionsFile, "   CT_20261205");
-}
-
-TEST_F(EntriesListTest, KeepsTheFormattedProgramPostAndMorningLineInTheCard) {
-    Entries_Click(form);
     const std::vector<std::string> kept = {
         card.PostProgram.valueAt(1, 1),    card.PostText.valueAt(2, 22),
         card.PostProgram.valueAt(3, 1),    card.EntryMorningLine.valueAt(2),
