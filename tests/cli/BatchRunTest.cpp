@@ -94,7 +94,9 @@ struct BatchCaseTest : ::testing::TestWithParam<BatchCase> {
         } else if (key == "season") {
             ASSERT_TRUE(tallowmere::cardgen::writeSeason({}, std::stoi(value), root / "season"));
             fs::copy_file(root / "season" / "TrackEditor.ini", root / "TrackEditor.ini");
-        } else if (key == "remove")
+        } else if (key == "folder")
+            fs::create_directories(root / value);
+        else if (key == "remove")
             fs::remove_all(root / value);
         else if (key == "run")
             run(value);
@@ -112,6 +114,8 @@ struct BatchCaseTest : ::testing::TestWithParam<BatchCase> {
                 << value;
         else if (key == "empty")
             EXPECT_TRUE(fs::is_empty(root / value)) << value;
+        else if (key == "absent")
+            EXPECT_FALSE(fs::exists(root / value)) << value;
         else
             FAIL() << "unknown step " << key;
     }
