@@ -113,14 +113,11 @@ TEST_F(CardCopyTest, AFolderWithNamesInAnyCaseReplacesThePreviousCard) {
     expectSampleCardIn();
 }
 
-TEST_F(CardCopyTest, AZipIntoAFreshDataRoot) {
+TEST_F(CardCopyTest, AZipWithTheTablesAtItsTopOrInASubfolder) {
     writeZip(elsewhere / "card.zip", sampleEntries(same));
-    EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip"));
+    EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip")) << "a fresh data root";
     writeFile(trackMaster() / "notes.txt", "kept");
     expectSampleCardIn();
-}
-
-TEST_F(CardCopyTest, AZipWithTheTablesInASubfolder) {
     writePreviousCard();
     auto entries = sampleEntries([](std::string name) { return "CT 2026-12-05/data/" + name; });
     entries.push_back({"CT 2026-12-05/readme.txt", "a card"});
