@@ -70,24 +70,7 @@ TEST(RoiConfidence, LongestLosingRunCountsConsecutiveLosingCards) {
     }
 }
 
-TEST(RoiConfidence, IntervalHoldsTheRoiAndNarrowsWithMoreCards) {
-    const auto few = cardsInDateOrder(viewsOf(syntheticArchive(25, 11)));
-    const auto many = cardsInDateOrder(viewsOf(syntheticArchive(400, 11)));
-    const auto fewFigures = roiConfidence(few);
-    const auto manyFigures = roiConfidence(many);
-    EXPECT_EQ(roiConfidence(few)[3].low, fewFigures[3].low);
-    for (int type = 0; type < stakedTypeCount; ++type)
-        for (const auto& figures : {fewFigures[type], manyFigures[type]}) {
-            ASSERT_TRUE(figures.roi && figures.low && figures.high);
-            EXPECT_LE(*figures.low, *figures.roi) << stakedTypeName(type);
-            EXPECT_GE(*figures.high, *figures.roi) << stakedTypeName(type);
-            EXPECT_LT(*manyFigures[type].high - *manyFigures[type].low,
-                      *fewFigures[type].high - *fewFigures[type].low)
-                << stakedTypeName(type);
-        }
-    EXPECT_EQ(manyFigures[0].races, 3200);
-}
-
+// The intervals of an archive are compared in the batch profile-stats row.
 TEST(RoiConfidence, NoRaceGivesNoRoi) {
     const auto figures = roiConfidence({});
     ASSERT_EQ(figures.size(), 11u);

@@ -1,96 +1,45 @@
+#include "app/ControlRefusals.h"
+#include "app/FolderOptions.h"
+#include "app/MenuClicks.h"
 #include "support/TestWindow.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace tallowmere;
 using tallowmere::testing::TestWindow;
 
-namespace {
-
-// A card of three races with 8, 9 and 6 entries, race 2 on screen.
-void showRaceTwo(Form1& form) {
-    form.Card.RaceCount = 3;
-    form.Card.EntryCount = 23;
-    form.Card.RaceFirstEntry.set(1, 1);
-    form.Card.RaceFirstEntry.set(2, 9);
-    form.Card.RaceFirstEntry.set(3, 18);
-    form.Label8.caption = "2";
+TEST(FolderOptions, TheWorkingFolderIsTheDataRootUnlessNamed) {
+    TestWindow window(false);
+    FolderOptions options;
+    options.dataRoot = "/cards/./today";
+    setFolders(window.form, options, "/opt/bin");
+    EXPECT_EQ(window.form.WorkFolder, "/cards/today");
+    options.workFolder = "relative";
+    setFolders(window.form, options, "/opt/bin");
+    EXPECT_TRUE(window.form.WorkFolder.is_absolute());
+    EXPECT_EQ(window.form.WorkFolder.filename(), "relative");
 }
 
-} // namespace
-
-TEST(MainScreen, ShowsTheScratchButtonsOfTheShownRace) {
+// The batch front end shows the other refusals; these it cannot reach.
+TEST(ControlRefusals, AHiddenFrameOrBoxIsRefused) {
     TestWindow window;
-    Form1& form = window.form;
-    showRaceTwo(form);
-    form.Command3.find(3)->caption = "3";
-    form.Command3.find(12)->visible = true;
-    form.setText39Visible(6, false);
-    MainScreen_Click(form);
-    EXPECT_EQ(form.CurrentRace, 2);
-    for (int k = 1; k <= 9; ++k)
-        EXPECT_TRUE(form.Command3.valueAt(k).visible) << k;
-    EXPECT_FALSE(form.Command3.valueAt(10).visible);
-    EXPECT_TRUE(form.Command3.valueAt(12).visible) << "buttons beyond the race stay as they were";
-    EXPECT_EQ(form.Command3.valueAt(3).caption, "3");
-    EXPECT_TRUE(form.Text39(6).visible);
+    window.form.Command3.find(2)->visible = true;
+    EXPECT_EQ(scratchRefusal(window.form, 2), std::nullopt);
+    window.form.Frame6.visible = false;
+    EXPECT_EQ(scratchRefusal(window.form, 2), "Command3(2) is hidden");
+    window.form.setText39Visible(6, false);
+    EXPECT_EQ(text39Refusal(window.form, 6), "Text39(6) is hidden");
+    EXPECT_EQ(text39Refusal(window.form, 5), std::nullopt);
 }
 
-TEST(MainScreen, CountsTheLastRaceToTheLastEntry) {
+TEST(MenuClicks, EveryItemOfTheTreeRunsItsCommandAndMenusOnlyOpen) {
     TestWindow window;
-    Form1& form = window.form;
-    showRaceTwo(form);
-    form.Label8.caption = "3";
-    MainScreen_Click(form);
-    EXPECT_TRUE(form.Command3.valueAt(6).visible);
-    EXPECT_FALSE(form.Command3.valueAt(7).visible);
-}
-
-TEST(MainScreen, ReturnsFromAReportToTheRaceCard) {
-    TestWindow window;
-    Form1& form = window.form;
-    showRaceTwo(form);
-    form.Window.caption = "Betting Profile";
-    form.Window.width = 16250;
-    form.Frame5.visible = true;
-    form.Frame6.visible = false;
-    form.Frame4.visible = false;
-    form.MSFlexGrid2.visible = true;
-    form.MSFlexGrid3.visible = true;
-    form.menus.Print1.visible = true;
-    form.menus.Print2.visible = true;
-    for (MenuItemOf item : {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results,
-                            &Menus::TRC, &Menus::NewRC, &Menus::File, &Menus::Tools})
-        (form.menus.*item).visible = false;
-    MainScreen_Click(form);
-    EXPECT_EQ(form.Window.caption, "Tallowmere Thoroughbred PRO");
-    EXPECT_EQ(form.Window.width, 17400);
-    EXPECT_FALSE(form.Frame5.visible);
-    EXPECT_TRUE(form.Frame6.visible);
-    EXPECT_TRUE(form.Frame4.visible);
-    EXPECT_TRUE(form.Frame3.visible);
-    EXPECT_FALSE(form.MSFlexGrid2.visible);
-    EXPECT_FALSE(form.MSFlexGrid3.visible);
-    EXPECT_FALSE(form.menus.Print1.visible);
-    EXPECT_FALSE(form.menus.Print2.visible);
-    for (MenuItemOf item : {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results,
-                            &Menus::TRC, &Menus::NewRC, &Menus::File, &Menus::Tools})
-        EXPECT_TRUE((form.menus.*item).visible) << (form.menus.*item).name;
-}
-
-TEST(MainScreen, WithoutARaceShownKeepsTheCurrentRace) {
-    TestWindow window;
-    window.form.CurrentRace = 0;
-    MainScreen_Click(window.form);
-    EXPECT_EQ(window.form.CurrentRace, 0);
-    EXPECT_FALSE(window.form.Command3.valueAt(1).visible);
-}
-
-TEST(TestMark, TogglesItsCheck) {
-    TestWindow window;
-    EXPECT_FALSE(window.form.menus.Test.checked);
-    Test_Click(window.form);
-    EXPECT_TRUE(window.form.menus.Test.checked);
-    Test_Click(window.form);
-    EXPECT_FALSE(window.form.menus.Test.checked);
+    const std::vector<MenuItemOf> opening = {&Menus::File,   &Menus::Navigation, &Menus::Excel,
+                                             &Menus::Tools,  &Menus::Editor,     &Menus::Help,
+                                             &Menus::Export, &Menus::Replay};
+    for (const MenuNode& node : menuTree())
+        EXPECT_EQ(menuClickCommand(node.item) == nullptr,
+                  std::find(opening.begin(), opening.end(), node.item) != opening.end())
+            << (window.form.menus.*node.item).name;
 }

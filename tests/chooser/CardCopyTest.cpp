@@ -113,14 +113,11 @@ TEST_F(CardCopyTest, AFolderWithNamesInAnyCaseReplacesThePreviousCard) {
     expectSampleCardIn();
 }
 
-TEST_F(CardCopyTest, AZipIntoAFreshDataRoot) {
+TEST_F(CardCopyTest, AZipWithTheTablesAtItsTopOrInASubfolder) {
     writeZip(elsewhere / "card.zip", sampleEntries(same));
-    EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip"));
+    EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip")) << "a fresh data root";
     writeFile(trackMaster() / "notes.txt", "kept");
     expectSampleCardIn();
-}
-
-TEST_F(CardCopyTest, AZipWithTheTablesInASubfolder) {
     writePreviousCard();
     auto entries = sampleEntries([](std::string name) { return "CT 2026-12-05/data/" + name; });
     entries.push_back({"CT 2026-12-05/readme.txt", "a card"});
@@ -146,37 +143,29 @@ TEST_F(CardCopyTest, EntryNamesAndLinksNeverLeadOutOfTheFolder) {
     EXPECT_FALSE(std::filesystem::exists(absolute));
 }
 
-TEST_F(CardCopyTest, AZipMissingATableChangesNothing) {
+TEST_F(CardCopyTest, ABadZipChangesNothing) {
     writePreviousCard();
-    auto entries = sampleEntries(same);
-    entries.erase(entries.begin() + 3);
-    entries.push_back({"THRJDR.DBF/", ""});
-    writeZip(elsewhere / "card.zip", entries);
-    expectRefused(elsewhere / "card.zip", CardProblem::Kind::TableMissing, "THRJDR.DBF");
-}
-
-TEST_F(CardCopyTest, ADamagedTableChangesNothing) {
-    writePreviousCard();
-    auto entries = sampleEntries(same);
-    entries[2].bytes.resize(entries[2].bytes.size() / 2);
-    writeZip(elsewhere / "card.zip", entries);
-    expectRefused(elsewhere / "card.zip", CardProblem::Kind::TableDamaged, "THRRDR.DBF");
-
-    entries[2].bytes = "THRRDR, typed by hand";
-    writeZip(elsewhere / "card.zip", entries);
-    expectRefused(elsewhere / "card.zip", CardProblem::Kind::TableDamaged, "THRRDR.DBF");
-}
-
-TEST_F(CardCopyTest, TwoCardsInOneZipAreRefused) {
-    writePreviousCard();
-    auto entries = sampleEntries([](std::string name) { return "one/" + name; });
-    entries.push_back({"two/thr2dr.dbf", sampleTable("THR2DR.DBF")});
-    writeZip(elsewhere / "cards.zip", entries);
-    expectRefused(elsewhere / "cards.zip", CardProblem::Kind::TableTwice, "THR2DR.DBF");
-}
-
-TEST_F(CardCopyTest, AFileThatIsNoZipChangesNothing) {
-    writePreviousCard();
+    const auto damaged = [](std::vector<ZipEntry> entries) {
+        entries[2].bytes.resize(entries[2].bytes.size() / 2);
+        return entries;
+    };
+    auto missing = sampleEntries(same);
+    missing.erase(missing.begin() + 3);
+    missing.push_back({"THRJDR.DBF/", ""});
+    auto typed = sampleEntries(same);
+    typed[2].bytes = "THRRDR, typed by hand";
+    auto twice = sampleEntries([](std::string name) { return "one/" + name; });
+    twice.push_back({"two/thr2dr.dbf", sampleTable("THR2DR.DBF")});
+    const std::tuple<std::vector<ZipEntry>, CardProblem::Kind, std::string> cases[] = {
+        {missing, CardProblem::Kind::TableMissing, "THRJDR.DBF"},
+        {damaged(sampleEntries(same)), CardProblem::Kind::TableDamaged, "THRRDR.DBF"},
+        {typed, CardProblem::Kind::TableDamaged, "THRRDR.DBF"},
+        {twice, CardProblem::Kind::TableTwice, "THR2DR.DBF"},
+    };
+    for (const auto& [entries, kind, table] : cases) {
+        writeZip(elsewhere / "card.zip", entries);
+        expectRefused(elsewhere / "card.zip", kind, table);
+    }
     writeFile(elsewhere / "card.zip", "PK but no more");
     expectRefused(elsewhere / "card.zip", CardProblem::Kind::ZipUnreadable, "");
     expectRefused(elsewhere / "missing", CardProblem::Kind::SourceUnreadable, "");

@@ -40,11 +40,13 @@ TEST(ChooserArguments, WithoutOptionsTheUsualDataRootAndNoSource) {
 }
 
 TEST(ChooserArguments, MistakesAreNamed) {
-    EXPECT_EQ(refusalOf({"--data-root"}), "bad option --data-root");
-    EXPECT_EQ(refusalOf({"--data-root", ""}), "bad option --data-root");
-    EXPECT_EQ(refusalOf({"--restart", "card"}), "bad option --restart");
-    EXPECT_EQ(refusalOf({"one", "two"}), "a second card two");
-    EXPECT_EQ(refusalOf({""}), "an empty card name");
+    for (const auto& [arguments, refusal] :
+         std::vector<std::pair<Args, std::string>>{{{"--data-root"}, "bad option --data-root"},
+                                                   {{"--data-root", ""}, "bad option --data-root"},
+                                                   {{"--restart", "card"}, "bad option --restart"},
+                                                   {{"one", "two"}, "a second card two"},
+                                                   {{""}, "an empty card name"}})
+        EXPECT_EQ(refusalOf(arguments), refusal) << refusal;
 }
 
 } // namespace

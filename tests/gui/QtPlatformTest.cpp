@@ -14,8 +14,7 @@ class QtPlatformTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void aQuestionShowsItsTitleTextIconAndDefaultAndGivesTheAnswer();
-    void aNoticeHasOneOkButton();
+    void aMessageShowsItsTitleTextIconAndButtonsAndGivesTheAnswer();
     void theShortDateIsTheSystemsOwn();
 
   private:
@@ -41,7 +40,7 @@ void QtPlatformTest::answerWith(QMessageBox::StandardButton button) {
     });
 }
 
-void QtPlatformTest::aQuestionShowsItsTitleTextIconAndDefaultAndGivesTheAnswer() {
+void QtPlatformTest::aMessageShowsItsTitleTextIconAndButtonsAndGivesTheAnswer() {
     gui::QtPlatform platform;
     const Message question{"Scratch Entry", "Are you sure you want to Scratch 2  Ca\xF1on ?    ",
                            MessageButtons::YesNo, MessageIcon::Critical, 2};
@@ -54,15 +53,10 @@ void QtPlatformTest::aQuestionShowsItsTitleTextIconAndDefaultAndGivesTheAnswer()
     QCOMPARE(default_, QMessageBox::No);
     answerWith(QMessageBox::Yes);
     QVERIFY(platform.showMessage(question) == MessageAnswer::Yes);
-}
-
-void QtPlatformTest::aNoticeHasOneOkButton() {
-    gui::QtPlatform platform;
     answerWith(QMessageBox::Ok);
-    const Message about{"Tallowmere TB", "Tallowmere Thoroughbred PRO\nHandicapping software",
-                        MessageButtons::Ok, MessageIcon::Information};
-    QVERIFY(platform.showMessage(about) == MessageAnswer::Ok);
-    QCOMPARE(text_, QString("Tallowmere Thoroughbred PRO\nHandicapping software"));
+    QVERIFY(platform.showMessage({"Tallowmere TB", "Tallowmere Thoroughbred PRO\nHandicapping",
+                                  MessageButtons::Ok, MessageIcon::Information}) ==
+            MessageAnswer::Ok);
     QCOMPARE(icon_, QMessageBox::Information);
     QCOMPARE(buttons_, QMessageBox::Ok);
 }

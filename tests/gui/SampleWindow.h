@@ -4,6 +4,7 @@
 #include "card/DataRoot.h"
 #include "gui/MainWindow.h"
 #include "support/RecordingPlatform.h"
+#include "support/SampleCard.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <memory>
 
 namespace tallowmere::testing {
@@ -23,16 +25,7 @@ struct SampleWindow {
     std::unique_ptr<gui::MainWindow> window;
 
     SampleWindow() {
-        const DataRoot root{folder.path()};
-        std::filesystem::create_directories(root.trackMasterFolder());
-        std::filesystem::create_directories(root.resultsFolder());
-        const std::filesystem::path samples = TALLOWMERE_SAMPLES;
-        for (const auto& table : std::filesystem::directory_iterator(samples / "card"))
-            std::filesystem::copy_file(table.path(),
-                                       root.trackMasterFolder() / table.path().filename());
-        std::filesystem::copy_file(samples / "TrackEditor.ini", folder / "TrackEditor.ini");
-        std::filesystem::copy_file(samples / "results.pmr",
-                                   root.resultsFolder() / "   CT_20261205.pmr");
+        copySampleCard(folder.path(), true);
         FolderOptions options;
         options.dataRoot = folder.path();
         window = std::make_unique<gui::MainWindow>(platform, options, "/opt/tallowmere/bin");
@@ -43,6 +36,7 @@ struct SampleWindow {
         return window->findChild<Widget*>(name);
     }
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+    void click(const char* name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
     QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
     QString caption(const char* label) const { return find<QLabel>(label)->text(); }
     QAction* item(const char* name) const { return find<QAction>(name); }

@@ -67,26 +67,15 @@ TEST(BettingProfile, ATrackListedTwiceKeepsItsLinesTwice) {
               archive[0] + "\r\n" + archive[0] + "\r\n");
 }
 
-TEST(BettingProfile, TotalsPerBetType) {
+TEST(BettingProfile, BoldsAProfitAndAlignsItsFigures) {
     const Lines archive = {winOnlyLine("CD", "20261101", 12, "20.35"),
                            winOnlyLine("CD", "20261102", 8, "25.25")};
     const Grid grid = bettingProfile("ALL", archive, {})->profile.grid;
-    const auto column = [&](int c) {
-        std::vector<std::string> cells;
-        for (int r = 3; r <= 7; ++r)
-            cells.push_back(grid.text(r, c));
-        return cells;
-    };
-    using Cells = std::vector<std::string>;
-    EXPECT_EQ(column(6), (Cells{"     45.60", "    273.60", "    240.00", "     33.60", " 14.0%"}));
+    EXPECT_EQ(grid.text(6, 6), "     33.60");
     EXPECT_TRUE(grid.cell(6, 6)->bold);
-    EXPECT_EQ(column(7),
-              (Cells{"       .00", "       .00", "    240.00", "   -240.00", "-100.0%"}));
     EXPECT_FALSE(grid.cell(6, 7)->bold);
-    EXPECT_EQ(column(17), (Cells{"       .00", "       .00", "", "", ""}));
-    EXPECT_EQ(grid.text(9, 1), "  20");
-    EXPECT_EQ(grid.text(9, 2), "    2");
-    EXPECT_EQ(grid.text(10, 2), "10%");
+    EXPECT_EQ(grid.cell(5, 0)->alignment, CellAlignment::Centre);
+    EXPECT_EQ(grid.cell(1400, 19)->alignment, CellAlignment::Right);
 }
 
 // Each running total is kept as its two-decimal text: 1.005 shows as 1.01, and
@@ -123,84 +112,4 @@ TEST(BettingProfile, ReadsDamagedArchives) {
         EXPECT_EQ(window.form.MSFlexGrid3.text(9, 0), std::to_string(cards) + " Race Cards");
         EXPECT_EQ(readFile(window.folder / "TBA.ini"), archive) << name;
     }
-}
-
-TEST(BettingProfileCommand, ShowsTheProfileScreenUntilAnEntryGivesNoProfile) {
-    TestWindow window;
-    Form1& form = window.form;
-    writeFile(window.folder / "TBA.ini", winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n");
-    form.List1.visible = true;
-    ALL_Click(form);
-    const Menus& menus = form.menus;
-    EXPECT_TRUE(form.MSFlexGrid3.visible && menus.Print2.visible && menus.MainScreen.visible);
-    EXPECT_FALSE(form.List1.visible || menus.Print1.visible || menus.SelectionAndResults.visible ||
-                 menus.EBET.visible || menus.PTR.visible || menus.Results.visible);
-    EXPECT_EQ(form.Window.caption, "Betting Profile");
-    EXPECT_EQ(form.MSFlexGrid3.cell(5, 0)->alignment, CellAlignment::Centre);
-    EXPECT_EQ(form.MSFlexGrid3.cell(1400, 19)->alignment, CellAlignment::Right);
-
-    List1_Click(form, " EXIT ");
-    EXPECT_TRUE(form.MSFlexGrid3.visible) << "EXIT only closes the list";
-    EXPECT_EQ(form.List1.height, 50);
-    List1_Click(form, "");
-    EXPECT_FALSE(form.MSFlexGrid3.visible);
-    EXPECT_EQ(form.MSFlexGrid3.text(11, 0), "");
-    List1_Click(form, "ZZZ");
-    EXPECT_FALSE(form.MSFlexGrid3.visible) << "a profile of no race shows no grid";
-    EXPECT_EQ(readFile(window.folder / "TBA.txt"), "");
-}
-
-TEST(BettingProfileCommand, ASizeCategoryAskedTwiceGivesTheSameProfile) {
-    TestWindow window;
-    writeFile(
-        window.folder / "TrackEditor.ini",
-        "CD   Churchill Downs     95     91  1.M\r\nSA   Santa Anita         97     94  1.M\r\n");
-    const std::string archive = winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n" +
-                                winOnlyLine("SA", "20261102", 9, "10.00") + "\r\n";
-    writeFile(window.folder / "TBA.ini", archive);
-    for (const char* selector : {"1.m", "1.M"}) {
-        List1_Click(window.form, selector);
-        EXPECT_EQ(readFile(window.folder / "TBA.txt"),
-                  archive.substr(168) + archive.substr(0, 168));
-        EXPECT_EQ(window.form.MSFlexGrid3.text(9, 0), "2 Race Cards");
-    }
-}
-
-TEST(BettingProfileCommand, FailsWithoutItsFiles) {
-    const std::string card = winOnlyLine("CD", "20261101", 9, "1.00") + "\r\n";
-    const struct {
-        const char* name;
-        const char* selector;
-        std::optional<std::string> trackFile, archive;
-    } cases[] = {
-        {"no archive", "ALL", std::nullopt, std::nullopt},
-        {"no archive for a size", "1.M", "CD   Churchill Downs     95     91  1.M\r\n",
-         std::nullopt},
-        {"no track file", "1.M", std::nullopt, card},
-        {"an empty track file", "1.M", "", card},
-    };
-    for (const auto& [name, selector, trackFile, archive] : cases) {
-        TestWindow window;
-        if (trackFile)
-            writeFile(window.folder / "TrackEditor.ini", *trackFile);
-        if (archive)
-            writeFile(window.folder / "TBA.ini", *archive);
-        window.platform.calls.clear();
-        List1_Click(window.form, selector);
-        EXPECT_FALSE(window.form.MSFlexGrid3.visible) << name;
-        EXPECT_EQ(std::filesystem::exists(window.folder / "TBA.txt"), archive.has_value()) << name;
-        EXPECT_TRUE(window.platform.calls.empty()) << name;
-    }
-}
-
-TEST(BettingProfileCommand, ACopyThatCannotBeWrittenEndsTheProfile) {
-    TestWindow window;
-    const std::string archive = winOnlyLine("CD", "20261101", 9, "10.00") + "\r\n";
-    writeFile(window.folder / "TBA.ini", archive);
-    std::filesystem::create_directory(window.folder / "TBA.txt");
-    ALL_Click(window.form);
-    EXPECT_FALSE(window.form.MSFlexGrid3.visible);
-    EXPECT_EQ(window.form.MSFlexGrid3.text(11, 0), "");
-    EXPECT_TRUE(std::filesystem::is_directory(window.folder / "TBA.txt"));
-    EXPECT_EQ(readFile(window.folder / "TBA.ini"), archive);
 }

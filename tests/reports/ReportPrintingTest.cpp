@@ -25,14 +25,7 @@ struct ProfileWindow : TestWindow {
 
 } // namespace
 
-TEST(ReportPrinting, PrintProfileWritesFiveHundredRows) {
-    ProfileWindow window;
-    Print2_Click(window.form);
-    EXPECT_EQ(window.printed(), readFile(fixtures / "profile-results-three-cards.txt"));
-    EXPECT_EQ(window.platform.calls,
-              std::vector<std::string>{"view " + (window.folder / "Profile Results.txt").string()});
-}
-
+// Print Profile and Print of the summary are compared through the batch front end.
 TEST(ReportPrinting, PrintWritesTheFirstHundredRowsWithoutEmptyLines) {
     ProfileWindow window;
     Print1_Click(window.form);
@@ -43,27 +36,4 @@ TEST(ReportPrinting, PrintWritesTheFirstHundredRowsWithoutEmptyLines) {
     for (int r = 1; r <= 100; ++r)
         end = expected.find("\r\r\n", end) + 3;
     EXPECT_EQ(window.printed(), expected.substr(0, end));
-}
-
-TEST(ReportPrinting, PrintShowsTheSummaryWhenItIsOnScreen) {
-    ProfileWindow window;
-    window.form.MSFlexGrid2.visible = true;
-    Print1_Click(window.form);
-    EXPECT_FALSE(std::filesystem::exists(window.folder / "Profile Results.txt"));
-    EXPECT_EQ(window.platform.calls,
-              std::vector<std::string>{"view " + (window.folder / "Todays Results.txt").string()});
-
-    window.form.MSFlexGrid2.visible = false;
-    window.form.MSFlexGrid3.visible = false;
-    window.platform.calls.clear();
-    Print1_Click(window.form);
-    EXPECT_TRUE(window.platform.calls.empty()) << "neither grid on screen";
-    EXPECT_FALSE(std::filesystem::exists(window.folder / "Profile Results.txt"));
-}
-
-TEST(ReportPrinting, AFileThatCannotBeWrittenIsLeftAlone) {
-    ProfileWindow window;
-    std::filesystem::create_directory(window.folder / "Profile Results.txt");
-    Print2_Click(window.form);
-    EXPECT_TRUE(std::filesystem::is_empty(window.folder / "Profile Results.txt"));
 }
