@@ -61,26 +61,48 @@ std::optional<PlainAmount> plainAmount(std::string_view text) {
 
 } // namespace
 
+// One pass over the field, blanks skipped, as plainAmount would read it
+// without them.
 FieldValue fieldValue(std::string_view field) {
-    char withoutBlanks[16];
-    std::size_t length = 0;
+    const auto asText = [field] { return FieldValue{text::numberOf(field), std::nullopt}; };
+    bool negative = false;
+    bool pointSeen = false;
+    std::size_t characters = 0;
+    std::size_t digits = 0;
+    std::size_t wholeDigits = 0;
+    std::size_t decimals = 0;
+    std::int64_t whole = 0;
+    std::int64_t fraction = 0;
     for (char c : field) {
         if (c == ' ')
             continue;
-        if (length == sizeof withoutBlanks)
-            return {text::numberOf(field), std::nullopt};
-        withoutBlanks[length++] = c;
+        if (characters++ == 0 && (c == '+' || c == '-')) {
+            negative = c == '-';
+        } else if (c == '.' && !pointSeen) {
+            pointSeen = true;
+        } else if (!isDigit(c)) {
+            return asText();
+        } else if (pointSeen) {
+            ++digits;
+            if (++decimals > 2)
+                return asText();
+            fraction = fraction * 10 + (c - '0');
+        } else {
+            ++digits;
+            whole = whole * 10 + (c - '0');
+            if (whole > 0 && ++wholeDigits > wholeDigitsLimit)
+                return asText();
+        }
     }
-    if (length == 0)
+    if (characters == 0)
         return {0.0, 0};
-    const auto amount = plainAmount(std::string_view(withoutBlanks, length));
-    if (!amount)
-        return {text::numberOf(field), std::nullopt};
+    if (digits == 0)
+        return asText();
     // Cents and hundreds are whole numbers a double holds exactly, and the
     // division rounds to the nearest double as reading the decimal text does.
-    const std::int64_t magnitude = amount->magnitudeInCents();
+    const std::int64_t magnitude = whole * 100 + fraction * (decimals == 1 ? 10 : 1);
     const double value = double(magnitude) / 100;
-    return {amount->negative ? -value : value, amount->negative ? -magnitude : magnitude};
+    return {negative ? -value : value, negative ? -magnitude : magnitude};
 }
 
 bool exactCents(std::int64_t cents) {
