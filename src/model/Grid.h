@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tallowmere {
@@ -25,6 +28,30 @@ struct GridCell {
     std::optional<Rgb> foreColor;
     CellAlignment alignment = CellAlignment::Default;
     friend bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// Rows of text cells in one style per column, kept as one text with where each
+// cell ends: what a grid of many thousand rows costs when only its texts vary.
+class GridTextRows {
+  public:
+    explicit GridTextRows(std::vector<GridCell> columnStyles);
+
+    int columns() const { return static_cast<int>(columnStyles_.size()); }
+    int rows() const { return columns() ? static_cast<int>(cellEnds_.size()) / columns() : 0; }
+    // Room for `rows` rows of `textSize` characters in all.
+    void reserve(std::size_t rows, std::size_t textSize);
+    // The next cell, filling rows left to right.
+    void addCell(std::string_view text);
+    // Rows of empty cells.
+    void addEmptyRows(int count);
+
+    std::string_view text(int row, int column) const;
+    GridCell cell(int row, int column) const;
+
+  private:
+    std::vector<GridCell> columnStyles_;
+    std::string texts_;
+    std::vector<std::uint32_t> cellEnds_;
 };
 
 // A grid of text cells with a style per cell, column widths and row heights in
@@ -55,6 +82,12 @@ class Grid {
     // Empties every cell's text and style; rows, columns and sizes stay.
     void clear();
 
+    // The rows from `firstRow` on become `rows`, as far as the grid has
+    // room; a row after them reads as empty. A cell of them read through the
+    // const `cell` is made then and kept, so that a few shown cells cost a
+    // few; a change to any of them stores them all as cells first.
+    void setTextRows(int firstRow, GridTextRows rows);
+
     bool visible = true;
     int top = 0, left = 0, width = 0, height = 0;
     int fontSize = 8;
@@ -64,8 +97,14 @@ class Grid {
     int rows_;
     int columns_;
     const GridCell* storedCell(int row, int column) const;
+    bool inTextRows(int row) const;
+    void storeTextRowsAsCells();
 
     std::vector<GridCell> cells_; // row by row, up to the last row changed
+    // Rows from textRowsFirst_ on, when set; cells_ stops before them.
+    int textRowsFirst_ = 0;
+    std::optional<GridTextRows> textRows_;
+    mutable std::unordered_map<std::size_t, GridCell> textRowCellsRead_;
     std::vector<int> columnWidths_;
     std::vector<int> rowHeights_;
 };

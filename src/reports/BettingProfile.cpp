@@ -48,6 +48,10 @@ void placeProfileGrid(Form1& form, ProfileGrid profile) {
     grid.visible = true;
 }
 
+std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {
+    return std::vector<std::string_view>(kept.rbegin(), kept.rend());
+}
+
 } // namespace
 
 void hideRaceCardItems(Menus& menus) {
@@ -62,20 +66,24 @@ std::optional<BettingProfile> bettingProfile(std::string_view selector,
     const auto kept = selectArchiveLines(selector, archive, tracks);
     if (!kept)
         return std::nullopt;
-    const std::vector<std::string_view> newestFirst(kept->rbegin(), kept->rend());
-    return BettingProfile{archiveCopyText(*kept), profileGrid(newestFirst)};
+    return BettingProfile{archiveCopyText(*kept), profileGrid(newestFirst(*kept))};
 }
 
+// The archive is read whole and its lines are kept as views; TBA.txt is
+// written and let go before the grid is made, so that the largest archive
+// never has its copy and its grid in memory at once.
 void Profile2(Form1& form, const std::string& selector) {
     if (!prepareProfileScreen(form, selector))
         return;
-    auto profile = bettingProfile(upperCase(selector), text::readLines(form.WorkFolder / "TBA.ini"),
-                                  TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
-    if (!profile)
+    const auto content = text::readWholeFile(form.WorkFolder / "TBA.ini");
+    const auto kept = selectArchiveLines(
+        upperCase(selector), content ? std::optional(lineViews(*content)) : std::nullopt,
+        TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
+    if (!kept)
         return;
-    if (text::replaceFile(form.WorkFolder / "TBA.txt", profile->archiveCopy))
+    if (text::replaceFile(form.WorkFolder / "TBA.txt", archiveCopyText(*kept)))
         return;
-    placeProfileGrid(form, std::move(profile->profile));
+    placeProfileGrid(form, profileGrid(newestFirst(*kept)));
 }
 
 void ALL_Click(Form1& form) {

@@ -1,5 +1,6 @@
 #include "reports/ProfileGrid.h"
 
+#include "reports/ProfileAmounts.h"
 #include "reports/ProfileColumns.h"
 #include "text/Masks.h"
 #include "text/Numbers.h"
@@ -7,6 +8,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tallowmere {
@@ -46,7 +50,7 @@ std::string amountText(double value) {
 }
 
 void layOut(Grid& grid) {
-    for (int r = 0; r < grid.rows(); ++r)
+    for (int r = 0; r < firstCardRow; ++r)
         for (int c = 0; c < 20; ++c)
             grid.cell(r, c)->alignment = CellAlignment::Right;
     for (int c = 0; c < 20; ++c) {
@@ -59,6 +63,14 @@ void layOut(Grid& grid) {
     }
 }
 
+// The card rows, and the rows after them, take the layout's style of each column.
+GridTextRows cardRowsLaidOut() {
+    std::vector<GridCell> columnStyles(columnCount);
+    for (int c = 0; c < 20; ++c)
+        columnStyles[c].alignment = CellAlignment::Right;
+    return GridTextRows(std::move(columnStyles));
+}
+
 // The totals as values, before they are formatted into their cells.
 struct Totals {
     double races = 0;
@@ -66,28 +78,81 @@ struct Totals {
     std::array<double, returnCount> returns{};
 };
 
-// Fills one race card's row and adds its fields to the running totals. Each
-// total is re-read from its cell, so the returns are summed to two decimals.
-void addCard(Grid& grid, int row, std::string_view line, Totals& totals) {
-    std::array<std::string, 20> cells;
+// A count's running total. Its cell shows the sum as text and the next line
+// adds to the number that text reads as; a whole number of up to 15 digits
+// reads back as itself, so only another sum needs the text's round trip.
+struct RunningCount {
+    double shown = 0; // what the cell's text reads as
+    double sum = 0;   // the last sum, unrounded
+
+    void add(std::string_view field) {
+        sum = shown + fieldValue(field).value;
+        const bool readsBackAsItself = std::abs(sum) < 1e15 && sum == std::trunc(sum);
+        // Adding 0 turns a negative zero into the 0 its text reads as.
+        shown = readsBackAsItself ? sum + 0.0 : text::numberOf(text::textOf(sum));
+    }
+};
+
+// A return's running total, summed to two decimals as its cell shows it. While
+// the shown total and the field are both plain cents, the sum's two-decimal
+// text reads back as the exact sum of the cents (exactCents says why), so the
+// total is kept in cents; any other sum takes the text's round trip.
+struct RunningAmount {
+    double shown = 0;
+    double sum = 0;
+    std::optional<std::int64_t> shownCents = 0;
+
+    void add(std::string_view field) {
+        const FieldValue value = fieldValue(field);
+        sum = shown + value.value;
+        if (shownCents && value.cents && exactCents(*shownCents + *value.cents)) {
+            shownCents = *shownCents + *value.cents;
+            shown = double(*shownCents) / 100;
+            return;
+        }
+        const std::string text = amountText(sum);
+        shown = text::numberOf(text);
+        shownCents = fieldValue(text).cents;
+    }
+};
+
+struct RunningTotals {
+    RunningCount races;
+    std::array<RunningCount, 4> wins;
+    std::array<RunningAmount, returnCount> returns;
+};
+
+// Adds one race card's fields to the running totals and its cells to the rows.
+void addCard(GridTextRows& rows, std::string_view line, RunningTotals& totals) {
+    std::array<std::string_view, 20> cells;
     for (int c = 0; c < 20; ++c)
         cells[c] = text::columnsOf(line, fields[c].first, fields[c].width);
-    const auto runningTotal = [&](int totalsRow, int c) {
-        return text::numberOf(grid.cell(totalsRow, c)->text) + text::numberOf(cells[c]);
-    };
-    totals.races = runningTotal(Counts, 1);
+    totals.races.add(cells[1]);
+    for (int k = 0; k < 4; ++k)
+        totals.wins[k].add(cells[2 + k]);
+    for (int k = 0; k < returnCount; ++k)
+        totals.returns[k].add(cells[firstReturn + k]);
+    for (int c = 0; c < 20; ++c) {
+        if (reformatted(c))
+            rows.addCell(twoDecimals(cells[c]));
+        else
+            rows.addCell(cells[c]);
+    }
+    rows.addCell(line.substr(line.size() - std::min<std::size_t>(line.size(), 3)));
+}
+
+// The running totals' cells, as the last card left them.
+void fillRunningTotals(Grid& grid, const RunningTotals& running, Totals& totals) {
+    totals.races = running.races.sum;
     grid.setText(Counts, 1, text::rightAligned(text::textOf(totals.races), 4));
     for (int k = 0; k < 4; ++k) {
-        totals.wins[k] = runningTotal(Counts, 2 + k);
+        totals.wins[k] = running.wins[k].sum;
         grid.setText(Counts, 2 + k, " " + text::rightAligned(text::textOf(totals.wins[k]), 4));
     }
     for (int k = 0; k < returnCount; ++k) {
-        totals.returns[k] = runningTotal(WinAmount, firstReturn + k);
+        totals.returns[k] = running.returns[k].sum;
         grid.setText(WinAmount, firstReturn + k, amountText(totals.returns[k]));
     }
-    for (int c = 0; c < 20; ++c)
-        grid.setText(row, c, reformatted(c) ? text::formatText(cells[c], "######.00") : cells[c]);
-    grid.setText(row, 20, text::lastChars(line, 3));
 }
 
 // Adjusted Win for every type; the stake, the profit (bold when positive) and
@@ -127,18 +192,29 @@ bool fillRatios(Grid& grid, const Totals& totals) {
 } // namespace
 
 ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines) {
-    const auto cards = static_cast<int>(
-        std::count_if(copyLines.begin(), copyLines.end(), [](auto line) { return !line.empty(); }));
-    ProfileGrid profile{Grid(std::max(laidOutRows, firstCardRow + cards), columnCount)};
+    std::size_t cards = 0;
+    std::size_t textSize = 0;
+    for (const auto line : copyLines) {
+        cards += !line.empty();
+        textSize += line.size();
+    }
+    const int rowCount = std::max(laidOutRows, firstCardRow + static_cast<int>(cards));
+    ProfileGrid profile{Grid(rowCount, columnCount)};
     Grid& grid = profile.grid;
     layOut(grid);
-    Totals totals;
-    int row = firstCardRow - 1;
+    GridTextRows rows = cardRowsLaidOut();
+    rows.reserve(rowCount - firstCardRow, textSize);
+    RunningTotals running;
     for (const auto line : copyLines)
         if (!line.empty())
-            addCard(grid, ++row, line, totals);
-    if (cards > 0)
+            addCard(rows, line, running);
+    rows.addEmptyRows(rowCount - firstCardRow - rows.rows());
+    grid.setTextRows(firstCardRow, std::move(rows));
+    Totals totals;
+    if (cards > 0) {
+        fillRunningTotals(grid, running, totals);
         fillBetTotals(grid, totals);
+    }
     grid.setText(Counts, 0, std::to_string(cards) + " Race Cards");
     profile.complete = fillRatios(grid, totals);
     return profile;

@@ -2,6 +2,7 @@
 
 #include "text/Texts.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace tallowmere {
@@ -23,7 +24,7 @@ std::unordered_map<std::string, int> trackListOfSize(const TrackFile& tracks,
     return codes;
 }
 
-std::vector<std::string_view> linesOfTracks(const std::vector<std::string>& archive,
+std::vector<std::string_view> linesOfTracks(const std::vector<std::string_view>& archive,
                                             const std::unordered_map<std::string, int>& codes) {
     std::vector<std::string_view> kept;
     for (const auto& line : archive)
@@ -50,6 +51,16 @@ std::optional<std::vector<std::string_view>>
 selectArchiveLines(std::string_view selector,
                    const std::optional<std::vector<std::string>>& archive,
                    const TrackFile& tracks) {
+    if (!archive)
+        return selectArchiveLines(selector, std::optional<std::vector<std::string_view>>{}, tracks);
+    return selectArchiveLines(
+        selector, std::vector<std::string_view>(archive->begin(), archive->end()), tracks);
+}
+
+std::optional<std::vector<std::string_view>>
+selectArchiveLines(std::string_view selector,
+                   const std::optional<std::vector<std::string_view>>& archive,
+                   const TrackFile& tracks) {
     const bool allTracks = selector == "ALL";
     const bool trackCode = !allTracks && selector >= std::string_view("A");
     const bool sizeCategory = !allTracks && !trackCode && isSizeCategory(selector);
@@ -58,10 +69,34 @@ selectArchiveLines(std::string_view selector,
     if (!archive)
         return std::nullopt;
     if (allTracks)
-        return std::vector<std::string_view>(archive->begin(), archive->end());
+        return *archive;
     if (trackCode)
         return linesOfTracks(*archive, {{std::string(selector), 1}});
     return linesOfTracks(*archive, trackListOfSize(tracks, selector));
+}
+
+std::vector<std::string_view> lineViews(std::string_view content) {
+    // The next CR and the next LF are each found by one fast search and kept
+    // until a line passes them.
+    std::vector<std::string_view> lines;
+    std::size_t nextCr = content.find('\r');
+    std::size_t nextLf = content.find('\n');
+    std::size_t start = 0;
+    while (start < content.size()) {
+        if (nextCr < start)
+            nextCr = content.find('\r', start);
+        if (nextLf < start)
+            nextLf = content.find('\n', start);
+        const std::size_t end = std::min(nextCr, nextLf);
+        if (end == std::string_view::npos) {
+            lines.push_back(content.substr(start));
+            break;
+        }
+        lines.push_back(content.substr(start, end - start));
+        const bool crLf = end == nextCr && nextLf == end + 1;
+        start = end + (crLf ? 2 : 1);
+    }
+    return lines;
 }
 
 std::string archiveCopyText(const std::vector<std::string_view>& kept) {
