@@ -50,7 +50,8 @@ std::vector<std::string> reports(const std::vector<ReplayOutcome>& outcomes) {
 
 TEST(Replay, GivesTheArchiveLinesOfWorkingEachCardByHand) {
     TempFolder season, root;
-    ASSERT_TRUE(writeSeason({.seed = 7, .raceDate = "20261228"}, 12, season.path()));
+    ASSERT_TRUE(writeSeason({.seed = 7, .shape = {}, .raceDate = "20261228", .track = ""}, 12,
+                            season.path()));
     const auto replayed = reports(replaySeason(season.path(), season / "TrackEditor.ini"));
     EXPECT_EQ(replayed.size(), 12u);
     EXPECT_EQ(replayed, archivedOneByOne(season.path(), root.path()));
@@ -61,7 +62,8 @@ TEST(Replay, GivesTheArchiveLinesOfWorkingEachCardByHand) {
 // the cards go by race date, not by subfolder name; a cancel stops the replay.
 TEST(Replay, SkipsCardsWithoutAGoodChartAndStopsWhenCancelled) {
     TempFolder season;
-    ASSERT_TRUE(writeSeason({.seed = 3, .raceDate = "20260601"}, 4, season.path()));
+    ASSERT_TRUE(writeSeason({.seed = 3, .shape = {}, .raceDate = "20260601", .track = ""}, 4,
+                            season.path()));
     fs::rename(season / "card-001", season / "card-009");
     const auto chartIn = [&](const std::string& card) {
         for (const auto& entry : fs::directory_iterator(season / card))

@@ -19,21 +19,6 @@ using tallowmere::testing::TempFolder;
 
 namespace {
 
-// The sample card worked through and recorded, then three more cards in the
-// archive, and the profile of all tracks on screen.
-void showProfileOfFourCards(SampleWindow& w) {
-    w.click("Command1");
-    w.item("EBET")->trigger();
-    w.item("SelectionAndResults")->trigger();
-    w.click("Command4");
-    std::ofstream archive(w.folder / "TBA.ini", std::ios::app | std::ios::binary);
-    const std::string archived = readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "reports" /
-                                          "archive-three-cards.ini");
-    archive << archived;
-    archive.close();
-    w.item("ALL")->trigger();
-}
-
 QList<QLineSeries*> curves(const SampleWindow& w) {
     QList<QLineSeries*> series;
     for (auto* one : w.window->profileAnalysis()->chart()->series())
@@ -47,34 +32,31 @@ class AnalysisWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void exportIsOfferedWhereItsGridIsAndWritesIt();
-    void curvesAndStatsStandBesideTheProfile();
+    void exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids();
     void replayShowsEachCardAndAddsThemToTheArchive();
     void replayStopsWhenCancelled();
 };
 
-// What the export writes is checked through the batch front end.
-void AnalysisWindowTest::exportIsOfferedWhereItsGridIsAndWritesIt() {
+// What the export writes is checked through the batch front end. The last
+// point of each curve is the Net Profit the grid shows for its type; a legend
+// click hides its curve; the panel's ROI is the grid's.
+void AnalysisWindowTest::exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids() {
     SampleWindow w;
     QVERIFY(!w.item("Export")->isVisible());
+    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
     QCOMPARE(w.item("Replay")->text(), QString("Repla&y Cards\u2026"));
     w.click("Command1");
+    w.item("EBET")->trigger();
     w.item("SelectionAndResults")->trigger();
     QVERIFY(w.item("Export")->isVisible());
     const auto file = w.folder / "summary.csv";
     w.window->askExportFile = [&] { return QString::fromStdString(file.string()); };
     w.item("Export")->trigger();
     QVERIFY(readFile(file).starts_with(",S1,"));
-    w.item("MainScreen")->trigger();
-    QVERIFY(!w.item("Export")->isVisible());
-}
-
-// The last point of each curve is the Net Profit the grid shows for its type;
-// a legend click hides its curve; the panel's ROI is the grid's.
-void AnalysisWindowTest::curvesAndStatsStandBesideTheProfile() {
-    SampleWindow w;
-    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
-    showProfileOfFourCards(w);
+    w.click("Command4");
+    std::ofstream(w.folder / "TBA.ini", std::ios::app | std::ios::binary) << readFile(
+        std::filesystem::path(TALLOWMERE_FIXTURES) / "reports" / "archive-three-cards.ini");
+    w.item("ALL")->trigger();
     QVERIFY(w.find<QWidget>("ProfileAnalysisDock")->isVisible());
     const auto series = curves(w);
     QCOMPARE(series.size(), 11);
@@ -91,7 +73,7 @@ void AnalysisWindowTest::curvesAndStatsStandBesideTheProfile() {
     QVERIFY(w.window->profileAnalysis()->savePng(
         QString::fromStdString((w.folder / "c.png").string())));
     w.item("MainScreen")->trigger();
-    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
+    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible() && !w.item("Export")->isVisible());
 }
 
 void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchive() {
