@@ -33,8 +33,7 @@ class AnalysisWindowTest : public QObject {
 
   private slots:
     void exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids();
-    void replayShowsEachCardAndAddsThemToTheArchive();
-    void replayStopsWhenCancelled();
+    void replayShowsEachCardAndAddsThemToTheArchiveAndStopsWhenCancelled();
 };
 
 // What the export writes is checked through the batch front end. The last
@@ -78,7 +77,7 @@ void AnalysisWindowTest::exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids
     QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible() && !w.item("Export")->isVisible());
 }
 
-void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchive() {
+void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchiveAndStopsWhenCancelled() {
     SampleWindow w;
     TempFolder season;
     QVERIFY(cardgen::writeSeason({}, 3, season.path()));
@@ -99,16 +98,11 @@ void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchive() {
     QVERIFY(dialog->exportCsv(QString::fromStdString((w.folder / "r.csv").string())));
     QVERIFY(
         readFile(w.folder / "r.csv").starts_with("Subfolder,Archive line,Skipped\r\ncard-001,"));
-}
-
-void AnalysisWindowTest::replayStopsWhenCancelled() {
-    TempFolder season;
-    QVERIFY(cardgen::writeSeason({}, 6, season.path()));
-    gui::ReplayDialog dialog(season.path(), season.path());
-    dialog.cancel();
-    dialog.start();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.finished(), 20000);
-    QCOMPARE(dialog.outcomes().size(), std::size_t(1));
+    gui::ReplayDialog cancelled(season.path(), season.path());
+    cancelled.cancel();
+    cancelled.start();
+    QTRY_VERIFY_WITH_TIMEOUT(cancelled.finished(), 20000);
+    QCOMPARE(cancelled.outcomes().size(), std::size_t(1));
 }
 
 int runAnalysisWindowTests(int argc, char** argv) {
