@@ -1,15 +1,12 @@
 #include "analysis/ProfitCurves.h"
 #include "analysis/RoiConfidence.h"
 #include "analysis/SyntheticArchive.h"
-#include "reports/ProfileGrid.h"
-#include "text/Numbers.h"
 
 #include <gtest/gtest.h>
 
 using namespace tallowmere;
 using namespace tallowmere::analysis;
 using tallowmere::testing::archiveLineOf;
-using tallowmere::testing::syntheticArchive;
 
 namespace {
 
@@ -27,22 +24,6 @@ CardFigures cardWithWin(const std::string& stem, double win) {
 
 } // namespace
 
-// Point k is the profile's Net Profit over the first k + 1 cards, so the last
-// point is the profile's own total, whatever order the archive has them in.
-TEST(ProfitCurves, LastPointsAreTheProfilesNetProfit) {
-    for (const auto& lines :
-         {syntheticArchive(1, 3), syntheticArchive(7, 4), syntheticArchive(60, 5)}) {
-        const std::vector<std::string_view> newestFirst(lines.rbegin(), lines.rend());
-        const Grid grid = profileGrid(newestFirst).grid;
-        const ProfitCurves curves = profitCurves(cardsInDateOrder(viewsOf(lines)));
-        for (int type = 0; type < stakedTypeCount; ++type) {
-            ASSERT_EQ(curves[type].size(), lines.size());
-            EXPECT_EQ(curves[type].back(), text::numberOf(grid.text(6, 6 + type)))
-                << lines.size() << " cards, " << stakedTypeName(type);
-        }
-    }
-}
-
 TEST(ProfitCurves, CardsGoInDateOrderAndTypesByTheirStake) {
     const std::array<double, 14> win{10, 0, 0, 0, 0, 0, 0, 5};
     const std::vector<std::string> lines = {archiveLineOf("CD", "20260303", 2, win),
@@ -54,6 +35,8 @@ TEST(ProfitCurves, CardsGoInDateOrderAndTypesByTheirStake) {
     EXPECT_EQ(curves[0], (std::vector<double>{-12, -12 + 60 - 24}));
     EXPECT_EQ(curves[7], (std::vector<double>{-12, -12 + 2.5 - 24}));
     EXPECT_EQ(stakedTypeName(7), "E1-2-3-4");
+    // Each running return is held at two decimals, as the profile sums it.
+    EXPECT_EQ(profitCurves({cardWithWin("a", 1.005), cardWithWin("b", 1.005)})[0].back(), -11.91);
 }
 
 TEST(RoiConfidence, LongestLosingRunCountsConsecutiveLosingCards) {

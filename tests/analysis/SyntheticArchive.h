@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -21,22 +20,6 @@ inline std::string archiveLineOf(const std::string& code, const std::string& dat
         line += field;
     }
     return line + "  x";
-}
-
-// `cards` lines of cards on consecutive days of 2026 (day of year as the
-// date's last digits), each with 8 races and returns that are mostly nothing
-// and sometimes a long price, drawn from `seed`.
-inline std::vector<std::string> syntheticArchive(int cards, unsigned seed) {
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> price(0, 60);
-    std::vector<std::string> lines;
-    for (int i = 0; i < cards; ++i) {
-        std::array<double, 14> returns{};
-        for (auto& value : returns)
-            value = random() % 3 == 0 ? std::round(price(random) * 100) / 100 : 0;
-        lines.push_back(archiveLineOf("CD", "2026" + std::to_string(1000 + i), 8, returns));
-    }
-    return lines;
 }
 
 } // namespace tallowmere::testing

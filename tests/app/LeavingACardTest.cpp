@@ -6,7 +6,6 @@
 using namespace tallowmere;
 using tallowmere::testing::readFile;
 using tallowmere::testing::TestWindow;
-using tallowmere::testing::writeFile;
 
 namespace {
 
@@ -38,27 +37,6 @@ TEST(ExitProgram, SavesTheActiveCardAndEnds) {
     Exit_Program_Click(empty.form);
     EXPECT_EQ(empty.platform.calls, std::vector<std::string>({"show 11", "end"}));
     EXPECT_TRUE(std::filesystem::is_empty(empty.root().raceCardsFolder()));
-}
-
-TEST(ExitProgram, AfterATestRunWritesNoRecordFile) {
-    CardWindow window;
-    window.form.TestRun = true;
-    Form_Unload(window.form);
-    Exit_Program_Click(window.form);
-    EXPECT_FALSE(std::filesystem::exists(window.recordFile()));
-}
-
-TEST(ExitProgram, AFailedSaveIsToldAndTheProgramStillEnds) {
-    CardWindow window;
-    std::filesystem::remove_all(window.root().raceCardsFolder());
-    Exit_Program_Click(window.form);
-    ASSERT_EQ(window.platform.messages.size(), 1u);
-    const std::string told =
-        "The race card could not be saved to " + window.recordFile().string() + ": ";
-    EXPECT_EQ(window.platform.messages[0].title, "Tallowmere TB");
-    EXPECT_EQ(window.platform.messages[0].text.rfind(told, 0), 0u);
-    EXPECT_GT(window.platform.messages[0].text.size(), told.size()) << "the reason follows";
-    EXPECT_TRUE(window.platform.ended);
 }
 
 TEST(NewRecall, EndsWithoutSavingAndTheNextStartShowsTheFilesAgain) {

@@ -43,11 +43,12 @@ std::string sampleTable(std::string_view name) {
     return readFile(sampleCard / name);
 }
 
-// The sample card's tables as zip entries, each name formed from the table's.
-std::vector<ZipEntry> sampleEntries(const std::function<std::string(std::string)>& nameOf) {
+// The sample card's tables as zip entries, each name the table's or formed from it.
+std::vector<ZipEntry> sampleEntries(const std::function<std::string(std::string)>& nameOf = {}) {
     std::vector<ZipEntry> entries;
     for (const std::string_view table : cardTableFiles)
-        entries.push_back({nameOf(std::string(table)), sampleTable(table)});
+        entries.push_back(
+            {nameOf ? nameOf(std::string(table)) : std::string(table), sampleTable(table)});
     return entries;
 }
 
@@ -98,10 +99,6 @@ struct CardCopyTest : ::testing::Test {
     }
 };
 
-std::string same(std::string name) {
-    return name;
-}
-
 TEST_F(CardCopyTest, AFolderWithNamesInAnyCaseReplacesThePreviousCard) {
     writePreviousCard();
     const std::vector<std::string> names = {"racedr.dbf", "Thr2dr.Dbf", "THRRDR.dbf", "thrjdr.DBF",
@@ -114,7 +111,7 @@ TEST_F(CardCopyTest, AFolderWithNamesInAnyCaseReplacesThePreviousCard) {
 }
 
 TEST_F(CardCopyTest, AZipWithTheTablesAtItsTopOrInASubfolder) {
-    writeZip(elsewhere / "card.zip", sampleEntries(same));
+    writeZip(elsewhere / "card.zip", sampleEntries());
     EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip")) << "a fresh data root";
     writeFile(trackMaster() / "notes.txt", "kept");
     expectSampleCardIn();
@@ -149,16 +146,16 @@ TEST_F(CardCopyTest, ABadZipChangesNothing) {
         entries[2].bytes.resize(entries[2].bytes.size() / 2);
         return entries;
     };
-    auto missing = sampleEntries(same);
+    auto missing = sampleEntries();
     missing.erase(missing.begin() + 3);
     missing.push_back({"THRJDR.DBF/", ""});
-    auto typed = sampleEntries(same);
+    auto typed = sampleEntries();
     typed[2].bytes = "THRRDR, typed by hand";
     auto twice = sampleEntries([](std::string name) { return "one/" + name; });
     twice.push_back({"two/thr2dr.dbf", sampleTable("THR2DR.DBF")});
     const std::tuple<std::vector<ZipEntry>, CardProblem::Kind, std::string> cases[] = {
         {missing, CardProblem::Kind::TableMissing, "THRJDR.DBF"},
-        {damaged(sampleEntries(same)), CardProblem::Kind::TableDamaged, "THRRDR.DBF"},
+        {damaged(sampleEntries()), CardProblem::Kind::TableDamaged, "THRRDR.DBF"},
         {typed, CardProblem::Kind::TableDamaged, "THRRDR.DBF"},
         {twice, CardProblem::Kind::TableTwice, "THR2DR.DBF"},
     };

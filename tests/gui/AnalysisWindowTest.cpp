@@ -19,21 +19,6 @@ using tallowmere::testing::TempFolder;
 
 namespace {
 
-// The sample card worked through and recorded, then three more cards in the
-// archive, and the profile of all tracks on screen.
-void showProfileOfFourCards(SampleWindow& w) {
-    w.click("Command1");
-    w.item("EBET")->trigger();
-    w.item("SelectionAndResults")->trigger();
-    w.click("Command4");
-    std::ofstream archive(w.folder / "TBA.ini", std::ios::app | std::ios::binary);
-    const std::string archived = readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "reports" /
-                                          "archive-three-cards.ini");
-    archive << archived;
-    archive.close();
-    w.item("ALL")->trigger();
-}
-
 QList<QLineSeries*> curves(const SampleWindow& w) {
     QList<QLineSeries*> series;
     for (auto* one : w.window->profileAnalysis()->chart()->series())
@@ -47,39 +32,37 @@ class AnalysisWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void exportIsOfferedWhereItsGridIsAndWritesIt();
-    void curvesAndStatsStandBesideTheProfile();
-    void replayShowsEachCardAndAddsThemToTheArchive();
-    void replayStopsWhenCancelled();
+    void exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids();
+    void replayShowsEachCardAndAddsThemToTheArchiveAndStopsWhenCancelled();
 };
 
-// What the export writes is checked through the batch front end.
-void AnalysisWindowTest::exportIsOfferedWhereItsGridIsAndWritesIt() {
+// What the export writes is checked through the batch front end. The last
+// point of each curve is the Net Profit the grid shows for its type; a legend
+// click hides its curve; the panel's ROI is the grid's.
+void AnalysisWindowTest::exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids() {
     SampleWindow w;
     QVERIFY(!w.item("Export")->isVisible());
+    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
     QCOMPARE(w.item("Replay")->text(), QString("Repla&y Cards\u2026"));
     w.click("Command1");
+    w.item("EBET")->trigger();
     w.item("SelectionAndResults")->trigger();
     QVERIFY(w.item("Export")->isVisible());
     const auto file = w.folder / "summary.csv";
     w.window->askExportFile = [&] { return QString::fromStdString(file.string()); };
     w.item("Export")->trigger();
     QVERIFY(readFile(file).starts_with(",S1,"));
-    w.item("MainScreen")->trigger();
-    QVERIFY(!w.item("Export")->isVisible());
-}
-
-// The last point of each curve is the Net Profit the grid shows for its type;
-// a legend click hides its curve; the panel's ROI is the grid's.
-void AnalysisWindowTest::curvesAndStatsStandBesideTheProfile() {
-    SampleWindow w;
-    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
-    showProfileOfFourCards(w);
+    w.click("Command4");
+    std::ofstream(w.folder / "TBA.ini", std::ios::app | std::ios::binary) << readFile(
+        std::filesystem::path(TALLOWMERE_FIXTURES) / "reports" / "archive-three-cards.ini");
+    w.item("ALL")->trigger();
     QVERIFY(w.find<QWidget>("ProfileAnalysisDock")->isVisible());
     const auto series = curves(w);
     QCOMPARE(series.size(), 11);
     QCOMPARE(series[6]->count(), 4);
-    QCOMPARE(series[6]->at(3).y(), text::numberOf(w.cell("MSFlexGrid3", 6, 12).toStdString()));
+    for (int type = 0; type < 11; ++type)
+        QCOMPARE(series[type]->at(3).y(),
+                 text::numberOf(w.cell("MSFlexGrid3", 6, 6 + type).toStdString()));
     auto* marker = w.window->profileAnalysis()->chart()->legend()->markers(series[2]).first();
     emit marker->clicked();
     QVERIFY(!series[2]->isVisible());
@@ -91,10 +74,10 @@ void AnalysisWindowTest::curvesAndStatsStandBesideTheProfile() {
     QVERIFY(w.window->profileAnalysis()->savePng(
         QString::fromStdString((w.folder / "c.png").string())));
     w.item("MainScreen")->trigger();
-    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible());
+    QVERIFY(!w.find<QWidget>("ProfileAnalysisDock")->isVisible() && !w.item("Export")->isVisible());
 }
 
-void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchive() {
+void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchiveAndStopsWhenCancelled() {
     SampleWindow w;
     TempFolder season;
     QVERIFY(cardgen::writeSeason({}, 3, season.path()));
@@ -115,16 +98,11 @@ void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchive() {
     QVERIFY(dialog->exportCsv(QString::fromStdString((w.folder / "r.csv").string())));
     QVERIFY(
         readFile(w.folder / "r.csv").starts_with("Subfolder,Archive line,Skipped\r\ncard-001,"));
-}
-
-void AnalysisWindowTest::replayStopsWhenCancelled() {
-    TempFolder season;
-    QVERIFY(cardgen::writeSeason({}, 6, season.path()));
-    gui::ReplayDialog dialog(season.path(), season.path());
-    dialog.cancel();
-    dialog.start();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.finished(), 20000);
-    QCOMPARE(dialog.outcomes().size(), std::size_t(1));
+    gui::ReplayDialog cancelled(season.path(), season.path());
+    cancelled.cancel();
+    cancelled.start();
+    QTRY_VERIFY_WITH_TIMEOUT(cancelled.finished(), 20000);
+    QCOMPARE(cancelled.outcomes().size(), std::size_t(1));
 }
 
 int runAnalysisWindowTests(int argc, char** argv) {

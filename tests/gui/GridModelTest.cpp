@@ -10,11 +10,10 @@ class GridModelTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void cellsShowTheirTextStyleAndColours();
-    void theViewTakesWidthsHeightsAndPlace();
+    void cellsShowTheirTextStyleAndColoursAndTheViewItsSizes();
 };
 
-void GridModelTest::cellsShowTheirTextStyleAndColours() {
+void GridModelTest::cellsShowTheirTextStyleAndColoursAndTheViewItsSizes() {
     Grid grid(3, 3);
     grid.setText(1, 1, "Ca\xF1on");
     GridCell& title = *grid.cell(1, 2);
@@ -30,9 +29,7 @@ void GridModelTest::cellsShowTheirTextStyleAndColours() {
     QCOMPARE(model.index(0, 1).data(Qt::BackgroundRole).value<QBrush>().color(),
              QColor(255, 255, 100));
     QVERIFY(!model.index(1, 1).data(Qt::BackgroundRole).isValid());
-    QCOMPARE(model.rowCount(), 3);
     QCOMPARE(model.index(1, 1).data().toString(), QString::fromUtf8("Ca\xC3\xB1on"));
-    QCOMPARE(grid.text(1, 1), std::string("Ca\xF1on"));
     const QFont font = model.index(1, 2).data(Qt::FontRole).value<QFont>();
     QVERIFY(font.bold());
     QVERIFY(font.pointSizeF() > model.gridFont().pointSizeF());
@@ -44,10 +41,6 @@ void GridModelTest::cellsShowTheirTextStyleAndColours() {
     grid.setRows(5);
     model.refresh();
     QCOMPARE(model.rowCount(), 5);
-}
-
-void GridModelTest::theViewTakesWidthsHeightsAndPlace() {
-    Grid grid(3, 3);
     grid.setColumnWidth(0, 1500);
     grid.setColumnWidth(1, 0);
     grid.setRowHeight(2, 480);

@@ -14,8 +14,7 @@ class QtPlatformTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void aMessageShowsItsTitleTextIconAndButtonsAndGivesTheAnswer();
-    void theShortDateIsTheSystemsOwn();
+    void aMessageShowsItsTitleTextIconAndButtonsAndGivesTheAnswerAndDatesAreTheSystems();
 
   private:
     // Answers the message box about to open with `button`, noting what it showed.
@@ -40,7 +39,8 @@ void QtPlatformTest::answerWith(QMessageBox::StandardButton button) {
     });
 }
 
-void QtPlatformTest::aMessageShowsItsTitleTextIconAndButtonsAndGivesTheAnswer() {
+void QtPlatformTest::
+    aMessageShowsItsTitleTextIconAndButtonsAndGivesTheAnswerAndDatesAreTheSystems() {
     gui::QtPlatform platform;
     const Message question{"Scratch Entry", "Are you sure you want to Scratch 2  Ca\xF1on ?    ",
                            MessageButtons::YesNo, MessageIcon::Critical, 2};
@@ -59,10 +59,6 @@ void QtPlatformTest::aMessageShowsItsTitleTextIconAndButtonsAndGivesTheAnswer() 
             MessageAnswer::Ok);
     QCOMPARE(icon_, QMessageBox::Information);
     QCOMPARE(buttons_, QMessageBox::Ok);
-}
-
-void QtPlatformTest::theShortDateIsTheSystemsOwn() {
-    gui::QtPlatform platform;
     const QString expected = QLocale::system().toString(QDate(2026, 12, 5), QLocale::ShortFormat);
     QCOMPARE(QString::fromStdString(platform.shortDate(2026, 12, 5)), expected);
     QVERIFY(expected.contains("5"));

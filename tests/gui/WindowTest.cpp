@@ -13,37 +13,49 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void startShowsRaceOneAndTheRaceButtons();
-    void raceButtonsAndArrowsMoveBetweenRaces();
-    void aScratchAnsweredNoChangesNothingAndYesScratches();
-    void typingAFinisherMovesTheToteBoardLabels();
-    void reportScreensShowTheirGridsAndTheTrackList();
-    void closeRaceCardClearsTheScreen();
-    void closingTheWindowKeepsTypedResults();
-    void ctrlQClosesTheWindow();
-    void menuItemsFollowTheScreen();
+    void aSessionOnTheMainScreenKeepsWhatWasTypedWhenClosed();
+    void reportScreensShowTheirGridsAndCloseRaceCardClearsTheScreen();
 };
 
-void WindowTest::startShowsRaceOneAndTheRaceButtons() {
+// Starts, scratches, types results, moves between races by button, arrow and
+// keyboard, and closes the window with Ctrl+Q.
+void WindowTest::aSessionOnTheMainScreenKeepsWhatWasTypedWhenClosed() {
     SampleWindow w;
+    QVERIFY(!w.item("MainScreen")->isVisible());
+    QCOMPARE(w.item("SelectionAndResults")->text(), QString("&Selection && Results Summary"));
+    w.item("Test")->trigger();
+    QVERIFY(w.item("Test")->isChecked());
+    w.item("Test")->trigger();
+    QVERIFY(!w.item("Test")->isChecked());
     QVERIFY(!w.button("Command2(1)")->isVisible());
     w.click("Command1");
     QCOMPARE(w.button("Command1")->text().remove('&'), QString("Race: "));
-    QVERIFY(!w.button("Command1")->isEnabled());
+    QVERIFY(!w.button("Command1")->isEnabled() && !w.item("Exit_Program")->isEnabled());
     QCOMPARE(w.caption("Label8"), QString("1"));
     QCOMPARE(w.caption("Label4(0)").trimmed(), QString("Charles Town"));
     for (int race = 1; race <= 9; ++race)
         QVERIFY(w.button(QString("Command2(%1)").arg(race).toUtf8())->isVisible());
     QVERIFY(!w.button("Command2(10)")->isVisible());
-    QCOMPARE(w.button("Command2(1)")->palette().color(QPalette::Button), QColor(255, 0, 0));
     QVERIFY(w.cell("MSFlexGrid1", 1, 0).startsWith("RACE: 1"));
     QVERIFY(w.grid("MSFlexGrid1")->isColumnHidden(19));
     QCOMPARE(w.box("Text39(1)")->text(), QString("1"));
-}
 
-void WindowTest::raceButtonsAndArrowsMoveBetweenRaces() {
-    SampleWindow w;
-    w.click("Command1");
+    const QString caption = w.button("Command3(2)")->text();
+    w.platform.answer = MessageAnswer::No;
+    w.click("Command3(2)");
+    QCOMPARE(w.button("Command3(2)")->text(), caption);
+    w.platform.answer = MessageAnswer::Yes;
+    w.click("Command3(2)");
+    QCOMPARE(w.button("Command3(2)")->text(), QString("X"));
+    QCOMPARE(w.cell("MSFlexGrid1", 10, 23), QString("SCR"));
+    QCOMPARE(std::count(w.platform.calls.begin(), w.platform.calls.end(), "beep"), 2);
+
+    QTest::keyClicks(w.box("Text39(5)"), "7");
+    QTest::keyClicks(w.box("Text39(6)"), "12");
+    QCOMPARE(w.caption("Label4(1)"), QString("7"));
+    QCOMPARE(w.caption("Label4(2)"), QString("12"));
+    QTest::keyClicks(w.box("Text57(1)"), "8.40");
+
     w.click("Command2(3)");
     QCOMPARE(w.caption("Label8"), QString("3"));
     QCOMPARE(w.box("Text57(0)")->text(), QString("Race: 3"));
@@ -57,41 +69,24 @@ void WindowTest::raceButtonsAndArrowsMoveBetweenRaces() {
     QCOMPARE(w.button("Command2(3)")->palette().color(QPalette::Button), QColor(192, 192, 192));
     w.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-    w.button("Command2(1)")->setFocus();
-    QTest::keyClick(w.button("Command2(1)"), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.button("Command2(2)")));
-    QTest::keyClick(w.button("Command2(2)"), Qt::Key_Space);
-    QCOMPARE(w.caption("Label8"), QString("2"));
+    w.button("Command2(3)")->setFocus();
+    QTest::keyClick(w.button("Command2(3)"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.button("Command2(4)")));
+    QTest::keyClick(w.button("Command2(4)"), Qt::Key_Space);
+    QCOMPARE(w.caption("Label8"), QString("4"));
+    QTest::keyClicks(w.box("Text39(7)"), "6");
+
+    QTest::keyClick(w.window.get(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!w.window->isVisible());
+    const auto saved = withRecordFileText({}, readFile(w.recordFile()), 9);
+    QVERIFY(saved.has_value());
+    QCOMPARE(saved->CardPicks.valueAt(1, 6), std::string("12"));
+    QCOMPARE(saved->CardPayoffs.valueAt(1, 1), std::string("8.40"));
+    QCOMPARE(saved->CardPicks.valueAt(4, 7), std::string("6"));
+    QVERIFY(!w.platform.ended);
 }
 
-void WindowTest::aScratchAnsweredNoChangesNothingAndYesScratches() {
-    SampleWindow w;
-    w.click("Command1");
-    const QString caption = w.button("Command3(2)")->text();
-    w.platform.answer = MessageAnswer::No;
-    w.click("Command3(2)");
-    QCOMPARE(w.button("Command3(2)")->text(), caption);
-    w.platform.answer = MessageAnswer::Yes;
-    w.click("Command3(2)");
-    QCOMPARE(w.button("Command3(2)")->text(), QString("X"));
-    QCOMPARE(w.cell("MSFlexGrid1", 10, 23), QString("SCR"));
-    QCOMPARE(std::count(w.platform.calls.begin(), w.platform.calls.end(), "beep"), 2);
-}
-
-void WindowTest::typingAFinisherMovesTheToteBoardLabels() {
-    SampleWindow w;
-    w.click("Command1");
-    QTest::keyClicks(w.box("Text39(5)"), "7");
-    QTest::keyClicks(w.box("Text39(6)"), "12");
-    QCOMPARE(w.caption("Label4(1)"), QString("7"));
-    QCOMPARE(w.caption("Label4(2)"), QString("12"));
-    QTest::keyClicks(w.box("Text57(1)"), "8.40");
-    w.click("Command2(2)");
-    QCOMPARE(w.window->form().Records.CardPicks.valueAt(1, 6), std::string("12"));
-    QCOMPARE(w.window->form().Records.CardPayoffs.valueAt(1, 1), std::string("8.40"));
-}
-
-void WindowTest::reportScreensShowTheirGridsAndTheTrackList() {
+void WindowTest::reportScreensShowTheirGridsAndCloseRaceCardClearsTheScreen() {
     SampleWindow w;
     w.click("Command1");
     w.item("EBET")->trigger();
@@ -116,49 +111,11 @@ void WindowTest::reportScreensShowTheirGridsAndTheTrackList() {
     QCOMPARE(w.cell("MSFlexGrid3", 9, 0), QString("1 Race Cards"));
     w.item("MainScreen")->trigger();
     QCOMPARE(w.window->windowTitle(), QString("Tallowmere Thoroughbred PRO"));
-}
-
-void WindowTest::closeRaceCardClearsTheScreen() {
-    SampleWindow w;
-    w.click("Command1");
-    QVERIFY(!w.item("Exit_Program")->isEnabled());
     w.item("CRC")->trigger();
     QVERIFY(std::filesystem::exists(w.recordFile()));
     QCOMPARE(w.caption("Label8"), QString("RN"));
     QVERIFY(w.item("Exit_Program")->isEnabled());
     QVERIFY(w.cell("MSFlexGrid1", 1, 0).isEmpty());
-}
-
-void WindowTest::closingTheWindowKeepsTypedResults() {
-    SampleWindow w;
-    w.click("Command1");
-    w.click("Command2(4)");
-    QTest::keyClicks(w.box("Text39(7)"), "6");
-    QVERIFY(w.window->close());
-    const auto saved = withRecordFileText({}, readFile(w.recordFile()), 9);
-    QVERIFY(saved.has_value());
-    QCOMPARE(saved->CardPicks.valueAt(4, 7), std::string("6"));
-    QVERIFY(!w.platform.ended);
-}
-
-void WindowTest::ctrlQClosesTheWindow() {
-    SampleWindow w;
-    w.click("Command1");
-    w.window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
-    QTest::keyClick(w.window.get(), Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!w.window->isVisible());
-    QVERIFY(std::filesystem::exists(w.recordFile()));
-}
-
-void WindowTest::menuItemsFollowTheScreen() {
-    SampleWindow w;
-    QVERIFY(!w.item("MainScreen")->isVisible());
-    QCOMPARE(w.item("SelectionAndResults")->text(), QString("&Selection && Results Summary"));
-    w.item("Test")->trigger();
-    QVERIFY(w.item("Test")->isChecked());
-    w.item("Test")->trigger();
-    QVERIFY(!w.item("Test")->isChecked());
 }
 
 int runWindowTests(int argc, char** argv) {

@@ -141,18 +141,3 @@ TEST(ConfidenceMark, FollowsTheMarginOfTheLastFourCharacters) {
         EXPECT_EQ(confidenceMark("   7   7 Pick One" + pick1, "   3   3 Pick Two" + pick2), mark)
             << pick1 << " " << pick2;
 }
-
-TEST_F(CardViewsTest, AViewWhoseFolderWasRemovedStillShowsAndSaysNothing) {
-    const auto root = window.root();
-    for (const auto& [folder, view] :
-         std::vector<std::pair<std::filesystem::path, void (*)(Form1&)>>{
-             {root.programsFolder(), Program_Click},
-             {root.selectionsFolder(), Selections_Click},
-             {root.entriesFolder(), Entries_Click}}) {
-        std::filesystem::remove_all(folder);
-        window.platform.calls.clear();
-        view(form);
-        EXPECT_EQ(window.platform.calls.size(), 1u) << folder;
-        EXPECT_TRUE(window.platform.messages.empty()) << folder;
-    }
-}
