@@ -3,7 +3,6 @@
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
 #include "support/TestWindow.h"
-#include "text/Numbers.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -173,21 +172,6 @@ TEST_F(StartRunTest, ACardWithoutEntriesStillRanksEveryRace) {
     Command1_Click(form);
     const std::string keys = readFile(keyFile());
     EXPECT_EQ(keys.substr(keys.find("RACE")), "RACE  1 :       \r\nRACE  2 :       \r\n");
-}
-
-TEST_F(StartRunTest, TheLargestCardMakeCardWritesRatesEveryEntryInEverySlot) {
-    writeCardTables(makeCard({.shape = {20, 20, 20}, .track = ""}),
-                    window.root().trackMasterFolder());
-    std::filesystem::copy_file(std::filesystem::path(TALLOWMERE_SAMPLES) / "TrackEditor.ini",
-                               window.folder / "TrackEditor.ini");
-    Command1_Click(form);
-    ASSERT_EQ(form.Card.EntryCount, 400);
-    for (int e = 1; e <= 400; ++e)
-        for (int slot = 1; slot <= 6; ++slot)
-            ASSERT_TRUE(text::strictNumber(form.Card.PaceRatings.valueAt(e, slot)))
-                << e << " " << slot;
-    for (int r = 1; r <= 20; ++r)
-        EXPECT_FALSE(form.Records.CardPicks.valueAt(r, 1).empty()) << r;
 }
 
 // A race table cut short, a folder or letters for RACE are among the bad inputs.
