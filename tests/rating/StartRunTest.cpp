@@ -154,24 +154,18 @@ TEST_F(StartRunTest, ATrackCodeThatWouldLeaveItsFolderIsRefused) {
     EXPECT_FALSE(std::filesystem::exists(window.folder.path().parent_path() / "_20261205.pmd"));
 }
 
-TEST_F(StartRunTest, AMissingTrackFileLeavesTheTrackCodePadded) {
-    writeCard(smallCard(), "");
-    std::filesystem::remove(window.folder / "TrackEditor.ini");
-    Command1_Click(form);
-    EXPECT_EQ(form.Card.RaceTrack.at(1), "  TOD");
-    const std::string head = "Tallowmere Thoroughbred\r\nTallowmere Software\r\n "
-                             " TOD Track Name\r\n20261205\r\n";
-    EXPECT_EQ(readFile(keyFile()).substr(0, head.size()), head);
-}
-
-TEST_F(StartRunTest, ACardWithoutEntriesStillRanksEveryRace) {
+// A missing track file leaves the track code padded and names no track; races
+// without entries still get their key-selection lines.
+TEST_F(StartRunTest, WithoutTrackFileOrEntriesEveryRaceStillGetsItsKeyLine) {
     CardRecords card = smallCard();
     card.entries.clear();
     card.pastRaces.clear();
-    writeCard(card, todayLine + "\r\n");
+    writeCard(card, "");
+    std::filesystem::remove(window.folder / "TrackEditor.ini");
     Command1_Click(form);
-    const std::string keys = readFile(keyFile());
-    EXPECT_EQ(keys.substr(keys.find("RACE")), "RACE  1 :       \r\nRACE  2 :       \r\n");
+    EXPECT_EQ(readFile(keyFile()), "Tallowmere Thoroughbred\r\nTallowmere Software\r\n  TOD Track "
+                                   "Name\r\n20261205\r\n\r\nKEY SELECTIONS\r\nRACE  1 :       "
+                                   "\r\nRACE  2 :       \r\n");
 }
 
 // A race table cut short, a folder or letters for RACE are among the bad inputs.
