@@ -27,15 +27,13 @@ std::string rowsOf(TableView table) {
 
 } // namespace
 
-TEST(ForeignTables, ReadAsTheirWriterStoredThem) {
+// Table and field names match without case.
+TEST(ForeignTables, ReadAsTheirWriterStoredThemToTheirEnd) {
     const std::string rows = "1|1A|Secretariat|72.45|20240504|6D|3||Man O War|";
     EXPECT_EQ(rowsOf(TableView::openFile(foreign / "dbase3.dbf")), rows + "0|20000101|6D|");
     EXPECT_EQ(rowsOf(TableView::openFile(foreign / "dbase3_fixed.dbf")), rows + "0.00||6D|");
     EXPECT_EQ(rowsOf(TableView::openFile(foreign / "vfp_dbffile.dbf")), rows + "0|20000101|6D|");
     EXPECT_EQ(rowsOf(TableView::openFile(foreign / "vfp_backlink.dbf")), rows + "0|20000101|6D|");
-}
-
-TEST(ForeignTables, MatchTableAndFieldNamesWithoutCaseAndMoveToTheirEnd) {
     TempFolder folder;
     std::filesystem::copy_file(foreign / "dbase3.dbf", folder / "thrrdr.Dbf");
     TableView table = TableView::open(folder.path(), "THRRDR");
