@@ -27,8 +27,7 @@ std::string rowsOf(TableView table) {
 
 } // namespace
 
-// Table and field names match without case.
-TEST(ForeignTables, ReadAsTheirWriterStoredThemToTheirEnd) {
+TEST(ForeignTables, ReadToTheirEndAsStoredUnderNamesOfAnyCase) {
     const std::string rows = "1|1A|Secretariat|72.45|20240504|6D|3||Man O War|";
     EXPECT_EQ(rowsOf(TableView::openFile(foreign / "dbase3.dbf")), rows + "0|20000101|6D|");
     EXPECT_EQ(rowsOf(TableView::openFile(foreign / "dbase3_fixed.dbf")), rows + "0.00||6D|");
