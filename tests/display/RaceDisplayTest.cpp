@@ -23,7 +23,12 @@ struct BigFieldTest : ::testing::Test {
 
 } // namespace
 
+// "<" and ">" stop at the first and last race but store the boxes.
 TEST_F(BigFieldTest, ShowsEightRowsAnEntryAndScratchButtonsForTheFirstTwentyOnly) {
+    form.setText39(8, "4");
+    Command5_Click(form);
+    EXPECT_EQ(form.Label8.caption, "1");
+    EXPECT_EQ(form.Records.CardPicks.at(1, 8), "4");
     Command2_Click(form, 1);
     const Grid& grid = form.MSFlexGrid1;
     EXPECT_EQ(grid.rows(), 8 * 22 + 10);
@@ -38,14 +43,6 @@ TEST_F(BigFieldTest, ShowsEightRowsAnEntryAndScratchButtonsForTheFirstTwentyOnly
     EXPECT_EQ(grid.rows(), 8 * 22 + 10) << "the last race runs to EntryCount";
     EXPECT_EQ(form.Command3.valueAt(1).caption, form.Card.EntryProgram.valueAt(23));
     EXPECT_EQ(form.Card.ProgramEntry.valueAt(2, 1), 23);
-}
-
-TEST_F(BigFieldTest, PreviousAndNextStopAtTheEndsButStoreTheBoxes) {
-    form.setText39(8, "4");
-    Command5_Click(form);
-    EXPECT_EQ(form.Label8.caption, "1");
-    EXPECT_EQ(form.Records.CardPicks.at(1, 8), "4");
-    Command2_Click(form, 2);
     form.Text57.find(9)->text = "1204.50";
     Command6_Click(form);
     EXPECT_EQ(form.Label8.caption, "2");

@@ -7,25 +7,17 @@ using tallowmere::testing::TestWindow;
 
 namespace {
 
-// Where a control lies in the window: its frame's place added to its own.
 struct Area {
     int left, top, right, bottom;
 };
 
-Area areaOf(const Form1& form, FrameName frame, int left, int top, int width, int height) {
-    if (const Frame* outer = frameNamed(form, frame)) {
-        left += outer->left;
-        top += outer->top;
-    }
-    return {left, top, left + width, top + height};
-}
-
-template <typename Control> Area areaOf(const Form1& form, const Control& control) {
-    return areaOf(form, control.frame, control.left, control.top, control.width, control.height);
-}
-
-Area areaOf(const Frame& frame) {
-    return {frame.left, frame.top, frame.left + frame.width, frame.top + frame.height};
+// Where a control lies in the window: its frame's place added to its own.
+template <typename Control> Area areaOf(const Form1& form, const Control& c) {
+    int left = c.left, top = c.top;
+    if constexpr (requires { c.frame; })
+        if (const Frame* outer = frameNamed(form, c.frame))
+            left += outer->left, top += outer->top;
+    return {left, top, left + c.width, top + c.height};
 }
 
 bool overlap(const Area& a, const Area& b) {
@@ -45,8 +37,8 @@ TEST(WindowLayout, ControlsHaveASizeLieInTheirFramesAndNeverOverlap) {
     const Area inWindow{0, 0, form.Window.width, form.Window.height};
     std::vector<Area> areas = {areaOf(form, form.Command1), areaOf(form, form.Label12),
                                areaOf(form, form.Label16),  areaOf(form, form.Label18),
-                               areaOf(form.Frame4),         areaOf(form.Frame6),
-                               areaOf(form.Frame7)};
+                               areaOf(form, form.Frame4),   areaOf(form, form.Frame6),
+                               areaOf(form, form.Frame7)};
     for (int i = 1; i <= 20; ++i)
         areas.push_back(areaOf(form, *form.Command2.find(i)));
     for (int i = 1; i <= 8; ++i)
@@ -58,9 +50,9 @@ TEST(WindowLayout, ControlsHaveASizeLieInTheirFramesAndNeverOverlap) {
             EXPECT_FALSE(overlap(areas[a], areas[b])) << a << " and " << b;
     }
     for (int i = 0; i <= 9; ++i)
-        EXPECT_TRUE(inside(areaOf(form, *form.Text57.find(i)), areaOf(form.Frame7))) << i;
+        EXPECT_TRUE(inside(areaOf(form, *form.Text57.find(i)), areaOf(form, form.Frame7))) << i;
     for (int i = 1; i <= 20; ++i)
-        EXPECT_TRUE(inside(areaOf(form, *form.Command3.find(i)), areaOf(form.Frame6))) << i;
-    EXPECT_TRUE(inside(areaOf(form, form.Label13), areaOf(form.Frame4)));
+        EXPECT_TRUE(inside(areaOf(form, *form.Command3.find(i)), areaOf(form, form.Frame6))) << i;
+    EXPECT_TRUE(inside(areaOf(form, form.Label13), areaOf(form, form.Frame4)));
     EXPECT_FALSE(form.Frame1.visible || form.Frame2.visible || form.Frame3.visible);
 }

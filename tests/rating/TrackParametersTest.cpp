@@ -14,14 +14,9 @@ namespace {
 const std::string churchill = "CD   Churchill Downs     95     91  1.M";
 const std::string charles = "CT   Charles Town        84     83  7/84";
 
-struct TrackFileTest : ::testing::Test {
-    TempFolder folder;
-    std::filesystem::path file = folder / "TrackEditor.ini";
-};
-
 } // namespace
 
-TEST_F(TrackFileTest, TheFirstLineOfACodeWinsAndCodesMatchExactlyAfterTrimming) {
+TEST(TrackFile, TheFirstLineOfACodeWinsAndCodesMatchExactlyAfterTrimming) {
     const TrackFile file(
         {" FG  Fair Grounds", "", churchill, "CD   Second Churchill", charles, "OP Oaklawn"});
     const std::pair<const char*, std::optional<std::string>> cases[] = {
@@ -34,7 +29,9 @@ TEST_F(TrackFileTest, TheFirstLineOfACodeWinsAndCodesMatchExactlyAfterTrimming) 
     EXPECT_EQ(trackLinesOfSize(file, "1.M"), std::vector<std::string>{churchill});
 }
 
-TEST_F(TrackFileTest, AnyLineEndEndsALineAndEditsAreSeenByTheNextRead) {
+TEST(TrackFile, AnyLineEndEndsALineAndEditsAreSeenByTheNextRead) {
+    TempFolder folder;
+    const auto file = folder / "TrackEditor.ini";
     writeFile(file, churchill + "\n" + charles + "\r");
     const TrackFile before = TrackFile::read(file);
     writeFile(file, "CT   Edited\r\n");
@@ -47,7 +44,7 @@ TEST_F(TrackFileTest, AnyLineEndEndsALineAndEditsAreSeenByTheNextRead) {
 
 // The sample card's golden outputs and the pace ratings read the usual columns;
 // these are their edges.
-TEST_F(TrackFileTest, FieldsAreCutByColumn) {
+TEST(TrackFile, FieldsAreCutByColumn) {
     EXPECT_EQ(trackNameOf(churchill), " Churchill Downs    ");
     EXPECT_EQ(trackNameOf("CD") + fiveColumnCodeOf(" AB  x"), "AB");
     EXPECT_EQ(sizeCategoryOf(charles), "7/8");

@@ -56,9 +56,7 @@ TEST_F(RankingTest, PicksTheLowestQualifyingRatingsOfAnySlot) {
     entry(3, "3", {" 19.5", " 70.0"});
     EXPECT_EQ(bestPaceRatings(store, 1, 3),
               (std::vector<std::pair<int, std::string>>{{1, " 55.0"}, {3, " 19.5"}}));
-}
-
-TEST_F(RankingTest, SelectionLinesHaveFixedFieldsThatNeverCut) {
+    // Selection lines have fixed fields that never cut.
     entry(7, "12345", {" 47.5"});
     store.EntryPost.set(7, 12);
     EXPECT_EQ(selectionLine(store, {7, 1, 47.5}).substr(0, 9), "12345  12");
