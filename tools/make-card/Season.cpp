@@ -18,9 +18,8 @@ bool writeFile(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 std::string subfolderName(int index) {
-    char name[16];
-    std::snprintf(name, sizeof name, "card-%03d", index + 1);
-    return name;
+    const std::string number = std::to_string(index + 1);
+    return "card-" + std::string(number.size() < 3 ? 3 - number.size() : 0, '0') + number;
 }
 
 bool writeSeasonCard(const CardRequest& request, const std::filesystem::path& folder) {
