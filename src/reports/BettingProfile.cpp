@@ -77,7 +77,7 @@ void Profile2(Form1& form, const std::string& selector) {
         return;
     const auto content = text::readWholeFile(form.WorkFolder / "TBA.ini");
     const auto kept = selectArchiveLines(
-        upperCase(selector), content ? std::optional(lineViews(*content)) : std::nullopt,
+        upperCase(selector), content ? std::optional(text::lineViews(*content)) : std::nullopt,
         TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
     if (!kept)
         return;

@@ -75,30 +75,6 @@ selectArchiveLines(std::string_view selector,
     return linesOfTracks(*archive, trackListOfSize(tracks, selector));
 }
 
-std::vector<std::string_view> lineViews(std::string_view content) {
-    // The next CR and the next LF are each found by one fast search and kept
-    // until a line passes them.
-    std::vector<std::string_view> lines;
-    std::size_t nextCr = content.find('\r');
-    std::size_t nextLf = content.find('\n');
-    std::size_t start = 0;
-    while (start < content.size()) {
-        if (nextCr < start)
-            nextCr = content.find('\r', start);
-        if (nextLf < start)
-            nextLf = content.find('\n', start);
-        const std::size_t end = std::min(nextCr, nextLf);
-        if (end == std::string_view::npos) {
-            lines.push_back(content.substr(start));
-            break;
-        }
-        lines.push_back(content.substr(start, end - start));
-        const bool crLf = end == nextCr && nextLf == end + 1;
-        start = end + (crLf ? 2 : 1);
-    }
-    return lines;
-}
-
 std::string archiveCopyText(const std::vector<std::string_view>& kept) {
     std::size_t size = 0;
     for (const auto line : kept)

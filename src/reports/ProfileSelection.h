@@ -26,9 +26,6 @@ selectArchiveLines(std::string_view selector,
                    const std::optional<std::vector<std::string_view>>& archive,
                    const TrackFile& tracks);
 
-// The lines of a file's content as text::splitLines splits them (at CR LF, CR
-// or LF; no line after the last break), as views into `content`.
-std::vector<std::string_view> lineViews(std::string_view content);
 
 // Upper case of the ASCII letters; every other byte stays.
 std::string upperCase(std::string_view text);

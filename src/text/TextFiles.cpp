@@ -1,5 +1,6 @@
 #include "text/TextFiles.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -12,21 +13,33 @@
 
 namespace tallowmere::text {
 
-std::vector<std::string> splitLines(std::string_view content) {
-    std::vector<std::string> lines;
+std::vector<std::string_view> lineViews(std::string_view content) {
+    // The next CR and the next LF are each found by one fast search and kept
+    // until a line passes them.
+    std::vector<std::string_view> lines;
+    std::size_t nextCr = content.find('\r');
+    std::size_t nextLf = content.find('\n');
     std::size_t start = 0;
     while (start < content.size()) {
-        const std::size_t end = content.find_first_of("\r\n", start);
+        if (nextCr < start)
+            nextCr = content.find('\r', start);
+        if (nextLf < start)
+            nextLf = content.find('\n', start);
+        const std::size_t end = std::min(nextCr, nextLf);
         if (end == std::string_view::npos) {
-            lines.emplace_back(content.substr(start));
+            lines.push_back(content.substr(start));
             break;
         }
-        lines.emplace_back(content.substr(start, end - start));
-        const bool crLf =
-            content[end] == '\r' && end + 1 < content.size() && content[end + 1] == '\n';
+        lines.push_back(content.substr(start, end - start));
+        const bool crLf = end == nextCr && nextLf == end + 1;
         start = end + (crLf ? 2 : 1);
     }
     return lines;
+}
+
+std::vector<std::string> splitLines(std::string_view content) {
+    const std::vector<std::string_view> views = lineViews(content);
+    return {views.begin(), views.end()};
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {

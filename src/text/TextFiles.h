@@ -12,6 +12,8 @@ namespace tallowmere::text {
 // The lines of a text: CR LF, CR alone and LF alone each end a line, so files
 // saved by any editor read alike. Text after the last line end is a line too.
 std::vector<std::string> splitLines(std::string_view content);
+// The same lines as views into `content`, for a reader that keeps a large file.
+std::vector<std::string_view> lineViews(std::string_view content);
 
 // The bytes of a file; nothing when it is missing or cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
