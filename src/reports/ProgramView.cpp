@@ -47,7 +47,7 @@ std::string entryLines(const CardStore& store, int e) {
     return "PN: " + store.EntryProgram.valueAt(e) +
            " PP: " + text::printedNumber(store.EntryPost.valueAt(e)) + " " +
            store.EntryName.valueAt(e) +
-           " Weight: " + text::printedNumber(store.PastWeight.valueAt(e, 1)) + "\r\n" +
+           " Weight: " + text::printedNumber(store.EntryWeight.valueAt(e)) + "\r\n" +
            "ML:  " + store.EntryMorningLine.valueAt(e) + std::string(8, ' ') +
            "Jock: " + store.EntryJockey.valueAt(e) + "      TR: " + store.EntryTrainer.valueAt(e) +
            "\r\n" + store.EntryLastWork.valueAt(e) + "\r\n\r\n";

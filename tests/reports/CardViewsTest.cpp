@@ -68,6 +68,8 @@ struct CardViewsTest : ::testing::Test {
              " 48.4");
         card.PastWeight.set(1, 1, 122);
         card.PastWeight.set(3, 1, 118);
+        card.EntryWeight.set(1, 120); // today's weight is shown, not the last race's
+        card.EntryWeight.set(3, 116);
         picks(1, {"   2", "   1", "", ""}, " 61.2", " 61.3");
         picks(2, {"  1A", "", "", "", "extra"}, " 61.2", " 62.0");
         picks(3, {"   7", "   3", "   5", "   8"}, " 61.2", " 66.0");
