@@ -4,14 +4,17 @@
 #include "app/AppCommands.h"
 #include "app/ControlRefusals.h"
 #include "app/FolderOptions.h"
+#include "card/CardTables.h"
 #include "card/DataRoot.h"
 #include "card/TableView.h"
 #include "rating/HandicappingRun.h"
+#include "rating/TrackParameters.h"
 #include "reports/SelectionAndResults.h"
 #include "results/Archive.h"
 #include "results/AutoRecord.h"
 #include "results/ResultsCommands.h"
 #include "text/TextFiles.h"
+#include "text/Texts.h"
 #include "text/Windows1252.h"
 
 #include <algorithm>
@@ -69,6 +72,23 @@ std::optional<std::string> stepProblem(const ReplayPlatform& platform, const Ref
         return step + " refused: " + *refusal;
     if (!platform.messages().empty())
         return step + ": " + platform.messages().front();
+    return std::nullopt;
+}
+
+bool isCardTable(const fs::path& file) {
+    return std::any_of(std::begin(cardTableFiles), std::end(cardTableFiles),
+                       [&](std::string_view table) {
+                           return text::sameIgnoringCase(file.filename().string(), table);
+                       });
+}
+
+// A card whose tables the card chooser would not take in (a cut table, a file
+// that is not a table) is not worked: it could archive a card of zeros.
+std::optional<std::string> damagedTable(const SeasonCard& card) {
+    for (const auto& table : filesWithExtension(card.folder, ".dbf"))
+        if (isCardTable(table))
+            if (const auto damage = tableDamage(table))
+                return "The table " + table.filename().string() + " is damaged: " + *damage + ".";
     return std::nullopt;
 }
 
@@ -140,6 +160,8 @@ ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
     const auto charts = filesWithExtension(card.folder, ".pmr");
     if (charts.empty())
         return skipped(card, "no results chart");
+    if (auto problem = damagedTable(card))
+        return skipped(card, *problem);
     if (auto problem = copyCard(card, trackEditorIni, scratchRoot))
         return skipped(card, *problem);
     ReplayPlatform platform;
@@ -156,8 +178,16 @@ ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
     return {card.subfolder, archive->back(), {}};
 }
 
+std::optional<std::string> missingTrackList(const fs::path& trackEditorIni) {
+    if (text::readWholeFile(trackEditorIni))
+        return std::nullopt;
+    return missingTrackListNotice(trackEditorIni);
+}
+
 std::vector<ReplayOutcome> replaySeason(const fs::path& folder, const fs::path& trackEditorIni,
                                         const ReplayProgress& progress) {
+    if (missingTrackList(trackEditorIni))
+        return {};
     const auto cards = seasonCards(folder);
     std::vector<ReplayOutcome> outcomes;
     for (const auto& card : cards) {

@@ -33,11 +33,16 @@ std::vector<SeasonCard> seasonCards(const std::filesystem::path& folder);
 ReplayOutcome replayCard(const SeasonCard& card, const std::filesystem::path& trackEditorIni,
                          const std::filesystem::path& scratchRoot);
 
+// Without the track list every card would be refused or rated without speed
+// values, so no card is worked: what the user is told instead, or nothing.
+std::optional<std::string> missingTrackList(const std::filesystem::path& trackEditorIni);
+
 // Told after each card how many are done of how many; false stops the replay.
 using ReplayProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 // Replays every card of the season in date order, each in its own scratch
 // data root under the system's temporary folder; nothing else is written.
+// Nothing is replayed without the track list.
 std::vector<ReplayOutcome> replaySeason(const std::filesystem::path& folder,
                                         const std::filesystem::path& trackEditorIni,
                                         const ReplayProgress& progress = {});

@@ -4,13 +4,19 @@
 
 namespace tallowmere::analysis {
 
+// A question is answered Yes, as a user who wants the card archived would;
+// neither it nor a notice stops the card.
 MessageAnswer ReplayPlatform::showMessage(const Message& message) {
+    if (message.buttons == MessageButtons::YesNo)
+        return MessageAnswer::Yes;
+    if (message.notice)
+        return MessageAnswer::Ok;
     std::string text = message.text;
     for (char& c : text)
         if (c == '\n')
             c = ' ';
     messages_.push_back(std::move(text));
-    return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return MessageAnswer::Ok;
 }
 
 // The batch front end's form, so a replay writes the same files on every desktop.

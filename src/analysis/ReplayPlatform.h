@@ -7,8 +7,9 @@
 
 namespace tallowmere::analysis {
 
-// The desktop of a replay: nothing is shown or started; the messages are
-// kept, since any of them means the card did not go through.
+// The desktop of a replay: nothing is shown or started; questions are
+// answered Yes, and the other messages but notices are kept, since any of
+// them means the card did not go through.
 class ReplayPlatform : public Platform {
   public:
     void showTextFile(const std::filesystem::path&) override {}

@@ -22,11 +22,6 @@ void Exit_Program_Click(Form1& form);
 // and ends the program without saving.
 void NewRC_Click(Form1& form);
 
-// Writes the record arrays to the active card's record file, whole or not at
-// all; a failure is told in a message. Nothing is written without an active
-// card or after a Test run.
-void saveRecordArrays(Form1& form);
-
 // Navigation > Main Screen: back from a report to the race card.
 void MainScreen_Click(Form1& form);
 

@@ -1,29 +1,12 @@
 #include "app/AppCommands.h"
+#include "card/CardSaving.h"
 #include "card/DataRoot.h"
-#include "card/RecordFile.h"
 #include "model/RaceBoxes.h"
 
 namespace tallowmere {
 namespace {
 
 constexpr const char* companionProgram = "tallowmere-cards";
-
-void tellSaveFailed(Form1& form, const std::filesystem::path& file, const std::string& reason) {
-    form.platform.showMessage(
-        {"Tallowmere TB", "The race card could not be saved to " + file.string() + ": " + reason,
-         MessageButtons::Ok, MessageIcon::Exclamation});
-}
-
-// A saved file that did not fit the card is kept beside the new one, under a
-// name no other file has.
-bool keepOldFileAsBackup(Form1& form, const std::filesystem::path& file) {
-    if (const auto reason = keepAsBackup(file)) {
-        tellSaveFailed(form, file, *reason);
-        return false;
-    }
-    form.KeepRecordFileAsBackup = false;
-    return true;
-}
 
 // What the user typed into the race on screen is kept, as when a race is left.
 void keepTypedBoxes(Form1& form) {
@@ -32,17 +15,6 @@ void keepTypedBoxes(Form1& form) {
 }
 
 } // namespace
-
-void saveRecordArrays(Form1& form) {
-    if (form.ActiveCardFile.empty() || form.TestRun)
-        return;
-    const std::filesystem::path file =
-        DataRoot{form.DataRoot}.raceCardsFolder() / form.ActiveCardFile;
-    if (form.KeepRecordFileAsBackup && !keepOldFileAsBackup(form, file))
-        return;
-    if (const auto reason = saveRecordFile(file, form.Records, form.Card.RaceCount))
-        tellSaveFailed(form, file, *reason);
-}
 
 void CRC_Click(Form1& form) {
     form.menus.Exit_Program.enabled = true;

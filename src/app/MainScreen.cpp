@@ -1,4 +1,5 @@
 #include "app/AppCommands.h"
+#include "selection/ScratchMarks.h"
 #include "text/Numbers.h"
 
 namespace tallowmere {
@@ -7,10 +8,7 @@ namespace {
 void showRaceCardControls(Form1& form) {
     if (const auto race = text::strictWhole(form.Label8.caption))
         form.CurrentRace = *race;
-    if (const auto entries = entriesOfRace(form.Card, form.CurrentRace))
-        for (int k = 1; k <= *entries; ++k)
-            if (Button* scratch = form.Command3.find(k))
-                scratch->visible = true;
+    showScratchButtons(form, form.CurrentRace);
     for (int i = 1; i <= 8; ++i)
         form.setText39Visible(i, true);
 }

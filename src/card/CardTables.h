@@ -3,8 +3,14 @@
 #include "card/TableView.h"
 
 #include <filesystem>
+#include <string_view>
 
 namespace tallowmere {
+
+// The five tables of a card, under the names they are kept by in the
+// TrackMaster folder.
+inline constexpr std::string_view cardTableFiles[] = {"RACEDR.DBF", "THR2DR.DBF", "THRRDR.DBF",
+                                                      "THRJDR.DBF", "THRTDR.DBF"};
 
 // The five TrackMaster tables a card is read from, under the names of their
 // views.

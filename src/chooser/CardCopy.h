@@ -1,5 +1,6 @@
 #pragma once
 
+#include "card/CardTables.h"
 #include "chooser/CardProblem.h"
 
 #include <filesystem>
@@ -8,10 +9,7 @@
 
 namespace tallowmere::chooser {
 
-// The five tables of a card, under the names they are kept by in the
-// TrackMaster folder.
-inline constexpr std::string_view cardTableFiles[] = {"RACEDR.DBF", "THR2DR.DBF", "THRRDR.DBF",
-                                                      "THRJDR.DBF", "THRTDR.DBF"};
+using tallowmere::cardTableFiles;
 
 // Takes the card at `source` (a folder holding its five tables, or a .zip
 // holding them anywhere inside, found by name whatever their case) into the

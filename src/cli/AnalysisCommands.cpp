@@ -49,23 +49,32 @@ void appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
 
 } // namespace
 
-void replayCards(Form1& form, const Args& args, std::ostream& out) {
-    const auto outcomes = replaySeason(args[0], form.WorkFolder / "TrackEditor.ini");
+bool replayCards(Form1& form, const Args& args, std::ostream& out) {
+    const auto trackEditorIni = form.WorkFolder / "TrackEditor.ini";
+    if (const auto missing = missingTrackList(trackEditorIni)) {
+        form.platform.showMessage(
+            {"Tallowmere TB", *missing, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
+        return false;
+    }
+    const auto outcomes = replaySeason(args[0], trackEditorIni);
     for (const auto& outcome : outcomes)
         out << replayReport(outcome) << "\n";
     if (args.size() > 1)
         appendToArchive(form, outcomes);
+    return true;
 }
 
-void writeProfileChart(Form1& form, const Args& args, std::ostream&) {
+bool writeProfileChart(Form1& form, const Args& args, std::ostream&) {
     writeOrTell(form, args[1], curvesSvg(profitCurves(profileCards(form, args[0]))));
+    return true;
 }
 
-void printProfileStats(Form1& form, const Args& args, std::ostream& out) {
+bool printProfileStats(Form1& form, const Args& args, std::ostream& out) {
     const auto figures = roiConfidence(profileCards(form, args[0]));
     printRow(statsHeader(), out);
     for (int type = 0; type < stakedTypeCount; ++type)
         printRow(statsRow(type, figures[static_cast<std::size_t>(type)]), out);
+    return true;
 }
 
 Refusal exportRefusal(const Form1& form, const Args& args) {
@@ -75,9 +84,10 @@ Refusal exportRefusal(const Form1& form, const Args& args) {
     return std::string(profile ? "MSFlexGrid3" : "MSFlexGrid2") + " is hidden";
 }
 
-void exportGrid(Form1& form, const Args& args, std::ostream&) {
+bool exportGrid(Form1& form, const Args& args, std::ostream&) {
     const Grid& grid = args[0] == "profile" ? form.MSFlexGrid3 : form.MSFlexGrid2;
     writeOrTell(form, args[1], csvText(gridRows(grid)));
+    return true;
 }
 
 } // namespace tallowmere::cli

@@ -4,18 +4,19 @@
 
 namespace tallowmere::cli {
 
-// replay FOLDER [--into-archive]: a line per card of the folder.
-void replayCards(Form1& form, const Args& args, std::ostream& out);
+// replay FOLDER [--into-archive]: a line per card of the folder; without the
+// track list no card is worked and the run fails.
+bool replayCards(Form1& form, const Args& args, std::ostream& out);
 
 // profile-chart SELECTOR FILE.svg: the profile's profit curves.
-void writeProfileChart(Form1& form, const Args& args, std::ostream& out);
+bool writeProfileChart(Form1& form, const Args& args, std::ostream& out);
 
 // profile-stats SELECTOR: a header, then a TAB-separated line per staked bet
 // type: name, bets, ROI, low and high of its 95% interval, longest losing run.
-void printProfileStats(Form1& form, const Args& args, std::ostream& out);
+bool printProfileStats(Form1& form, const Args& args, std::ostream& out);
 
 // export profile|summary FILE: the grid as the commands before left it, as CSV.
-void exportGrid(Form1& form, const Args& args, std::ostream& out);
+bool exportGrid(Form1& form, const Args& args, std::ostream& out);
 Refusal exportRefusal(const Form1& form, const Args& args);
 
 } // namespace tallowmere::cli

@@ -75,8 +75,9 @@ Refusal always(const Form1&, const Args&) {
     return std::nullopt;
 }
 
-template <void (*command)(Form1&)> void click(Form1& form, const Args&, std::ostream&) {
+template <void (*command)(Form1&)> bool click(Form1& form, const Args&, std::ostream&) {
     command(form);
+    return true;
 }
 
 MenuItemOf linkItem(const std::string& page) {
@@ -87,31 +88,34 @@ MenuItemOf linkItem(const std::string& page) {
     return page == "TRC" ? &Menus::TRC : &Menus::PTR;
 }
 
-void openLink(Form1& form, const Args& args, std::ostream&) {
+bool openLink(Form1& form, const Args& args, std::ostream&) {
     const std::string& page = args[0];
     (page == "TM"    ? TM_Click
      : page == "DRF" ? DRF_Click
      : page == "TRC" ? TRC_Click
                      : PTR_Click)(form);
+    return true;
 }
 
 // "ALL" is Betting Profiles > All Tracks; any other text is Select Track and
 // then a click on that text in the track list, shown there or not.
-void showProfile(Form1& form, const Args& args, std::ostream&) {
+bool showProfile(Form1& form, const Args& args, std::ostream&) {
     if (args[0] == "ALL") {
         ALL_Click(form);
-        return;
+        return true;
     }
     Select_Click(form);
     List1_Click(form, args[0]);
+    return true;
 }
 
-void typeInto(Form1& form, const Args& args, std::ostream&) {
+bool typeInto(Form1& form, const Args& args, std::ostream&) {
     const int index = std::stoi(args[1]);
     if (args[0] == "Text39")
         form.setText39(index, args[2]);
     else
         form.Text57.find(index)->text = args[2];
+    return true;
 }
 
 const std::vector<BatchCommand>& batchCommands() {
@@ -124,6 +128,7 @@ const std::vector<BatchCommand>& batchCommands() {
          },
          [](Form1& form, const Args& args, std::ostream&) {
              Command2_Click(form, std::stoi(args[0]));
+             return true;
          }},
         {"prev", 0, noArguments,
          [](const Form1& form, const Args&) { return previousRaceRefusal(form); },
@@ -137,6 +142,7 @@ const std::vector<BatchCommand>& batchCommands() {
          },
          [](Form1& form, const Args& args, std::ostream&) {
              Command3_Click(form, std::stoi(args[0]));
+             return true;
          }},
         {"type", 3, typedBox,
          [](const Form1& form, const Args& args) -> Refusal {
@@ -146,10 +152,14 @@ const std::vector<BatchCommand>& batchCommands() {
          },
          typeInto},
         {"state", 0, noArguments, always,
-         [](Form1& form, const Args&, std::ostream& out) { printState(form, out); }},
+         [](Form1& form, const Args&, std::ostream& out) {
+             printState(form, out);
+             return true;
+         }},
         {"grid", 1, oneOf({"1", "2", "3"}), always,
          [](Form1& form, const Args& args, std::ostream& out) {
              printGrid(*gridNumber(form, std::stoi(args[0])), out);
+             return true;
          }},
         {"test", 0, noArguments, needsItem<&Menus::Test>, click<Test_Click>},
         {"close", 0, noArguments, needsItem<&Menus::CRC>, click<CRC_Click>},
@@ -173,6 +183,7 @@ const std::vector<BatchCommand>& batchCommands() {
          },
          [](Form1& form, const Args& args, std::ostream&) {
              (args[0] == "archives" ? ArchivesEditor_Click : Tracks_Click)(form);
+             return true;
          }},
         {"link", 1, oneOf({"TM", "DRF", "TRC", "PTR"}),
          [](const Form1& form, const Args& args) { return needsMenuItem(form, linkItem(args[0])); },

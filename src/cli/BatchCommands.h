@@ -21,7 +21,9 @@ struct BatchCommand {
     int arity;
     std::function<bool(const Args&)> argumentsValid;
     std::function<Refusal(const Form1&, const Args&)> refusal;
-    std::function<void(Form1&, const Args&, std::ostream&)> run;
+    // What it does; false when something it had to write or work failed,
+    // which makes the run's final status 1 (the commands after it still run).
+    std::function<bool(Form1&, const Args&, std::ostream&)> run;
     bool endsTheProgram = false;
     // A word the command may take after its arguments ("--into-archive").
     std::string_view optionalWord = {};

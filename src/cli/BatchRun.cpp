@@ -81,17 +81,19 @@ int runBatch(const Args& arguments, std::ostream& out, std::ostream& err,
     Form1 form(platform);
     setFolders(form, request.folders, programFolder);
     Form_Load(form);
+    int status = 0;
     for (const auto& [command, args] : request.invocations) {
         if (const auto refusal = command->refusal(form, args)) {
             out.flush();
             err << "tallowmere-cli: " << command->name << " refused: " << *refusal << "\n";
             return 2;
         }
-        command->run(form, args, out);
+        if (!command->run(form, args, out))
+            status = 1;
         if (platform.ended())
             break;
     }
-    return 0;
+    return status;
 }
 
 } // namespace tallowmere::cli

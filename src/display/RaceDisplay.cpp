@@ -1,8 +1,10 @@
 #include "display/RaceDisplay.h"
 
+#include "card/CardSaving.h"
 #include "model/GridLayouts.h"
 #include "model/RaceBoxes.h"
 #include "rating/RaceOneGrid.h"
+#include "selection/ScratchMarks.h"
 #include "text/Numbers.h"
 
 #include <algorithm>
@@ -26,35 +28,33 @@ void colourRaceButtons(Form1& form, int race) {
 }
 
 // A past race without a date leaves its whole row blank; otherwise the row
-// shows the rating as stored.
-void showPastRaces(Grid& grid, const CardStore& store, int entry, int titleRow) {
+// shows the rating as stored (a scratched entry's as the handicapping run gave
+// it, to be covered by "SCR").
+void showPastRaces(Form1& form, int entry, int titleRow) {
     for (int past = 1; past <= 5; ++past) {
-        if (store.PastDate.valueAt(entry, past).empty())
+        if (form.Card.PastDate.valueAt(entry, past).empty())
             continue;
-        const auto cells = pastRaceCells(store, entry, past);
+        const auto cells = pastRaceCells(form.Card, entry, past);
         const int row = titleRow + past - 1;
         for (int column = 1; column <= 22; ++column)
-            grid.setText(row, column, (*cells)[column - 1]);
-        grid.setText(row, 23, store.PaceRatings.valueAt(entry, past));
+            form.MSFlexGrid1.setText(row, column, (*cells)[column - 1]);
+        form.MSFlexGrid1.setText(row, 23, ratingBeforeScratch(form, entry, past));
     }
 }
 
 void showEntry(Form1& form, int race, int entry, int number, int titleRow) {
     CardStore& card = form.Card;
-    if (Button* scratch = form.Command3.find(number)) {
-        if (const auto program = card.EntryProgram.at(entry))
-            scratch->caption = *program;
-        scratch->visible = true;
-    }
     writeEntryTitle(form.MSFlexGrid1, card, entry, titleRow);
     if (const auto program = card.EntryProgram.at(entry))
         if (const auto p = text::wholeNumber(text::numberOf(*program)))
             card.ProgramEntry.set(race, *p, static_cast<std::int16_t>(entry));
-    showPastRaces(form.MSFlexGrid1, card, entry, titleRow);
+    showPastRaces(form, entry, titleRow);
     if (const auto workout = card.EntryLastWork.at(entry)) {
         form.MSFlexGrid1.setText(titleRow + 5, 1, *workout);
-        form.MSFlexGrid1.setText(titleRow + 5, 23, card.PaceRatings.valueAt(entry, 6));
+        form.MSFlexGrid1.setText(titleRow + 5, 23, ratingBeforeScratch(form, entry, 6));
     }
+    if (form.Scratched.contains(entry))
+        showAsScratched(form, entry, number);
 }
 
 void showEntries(Form1& form, int race) {
@@ -66,8 +66,7 @@ void showEntries(Form1& form, int race) {
         header->bold = true;
         header->fontSize = 11;
     }
-    for (int k = 1; k <= 20; ++k)
-        form.Command3.find(k)->visible = false;
+    showScratchButtons(form, race);
     const auto first = form.Card.RaceFirstEntry.at(race);
     const auto count = entriesOfRace(form.Card, race);
     if (!first || !count)
@@ -85,8 +84,9 @@ void showToteBoard(Form1& form, int race) {
     form.Label17.caption = form.Records.CardPayoffs.valueAt(race, 10);
 }
 
-// Stores the boxes of the race shown (named by Label8) and moves to the race
-// `next` gives for it. Nothing happens while no race is shown.
+// Stores the boxes of the race shown (named by Label8), moves to the race
+// `next` gives for it and saves the card, so nothing typed is lost to a crash.
+// Nothing happens while no race is shown.
 template <typename NextRace> void leaveShownRace(Form1& form, NextRace next) {
     if (!text::strictWhole(form.Label8.caption) || form.Card.RaceCount < 1)
         return;
@@ -95,6 +95,7 @@ template <typename NextRace> void leaveShownRace(Form1& form, NextRace next) {
     form.CurrentRace = static_cast<std::int16_t>(race);
     form.Label8.caption = std::to_string(race);
     showRace(form, race);
+    saveRecordArrays(form);
 }
 
 } // namespace

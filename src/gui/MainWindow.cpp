@@ -1,6 +1,7 @@
 #include "gui/MainWindow.h"
 
 #include "analysis/CsvText.h"
+#include "analysis/Replay.h"
 #include "analysis/ShownProfile.h"
 #include "app/AppCommands.h"
 #include "app/MenuClicks.h"
@@ -137,6 +138,11 @@ void MainWindow::exportGrid() {
 }
 
 void MainWindow::replayCards() {
+    if (const auto missing = analysis::missingTrackList(form_.WorkFolder / "TrackEditor.ini")) {
+        platform_.showMessage(
+            {"Tallowmere TB", *missing, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
+        return;
+    }
     const QString folder = askSeasonFolder();
     if (folder.isEmpty())
         return;

@@ -7,6 +7,7 @@
 #include "model/Menus.h"
 #include "model/Platform.h"
 #include "model/RecordArrays.h"
+#include "model/ScratchedEntries.h"
 #include "model/SelectionResults.h"
 
 #include <cstdint>
@@ -37,6 +38,7 @@ class Form1 {
     CardStore Card;
     RecordArrays Records;
     SelectionResults Selections;
+    ScratchedEntries Scratched;
 
     // Working values that outlive a command.
     std::int16_t CurrentRace = 0;
@@ -52,6 +54,9 @@ class Form1 {
     bool TestRun = false;
     // The saved record file did not fit this card: the next save keeps it as .bak.
     bool KeepRecordFileAsBackup = false;
+    // A save of the card failed and the user was told; the next failure is
+    // told again only after a save has gone through.
+    bool SaveFailureTold = false;
 
     WindowFrame Window;
     Menus menus;

@@ -16,6 +16,8 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     int defaultButton = 1; // counted from 1, in the order of the buttons
+    // Tells the user something about a command that went through all the same.
+    bool notice = false;
 };
 
 // What the program asks of the desktop. The window front end does it for real;

@@ -2,14 +2,17 @@
 
 #include "card/CardFileNames.h"
 #include "card/CardLoad.h"
+#include "card/CardSaving.h"
 #include "card/DataRoot.h"
 #include "card/RecordFile.h"
+#include "card/ScratchFile.h"
 #include "model/MakerLines.h"
 #include "model/RaceBoxes.h"
 #include "rating/PaceRating.h"
 #include "rating/RaceOneGrid.h"
 #include "rating/TrackParameters.h"
 #include "rating/WorkoutRating.h"
+#include "selection/ScratchMarks.h"
 #include "selection/TopFour.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
@@ -32,6 +35,7 @@ void loadCard(Form1& form, CardTables& tables) {
             scratch->caption = program;
     }};
     form.Card = loadCardStore(tables, captionScratchButtons);
+    form.Scratched.clear();
 }
 
 // Race 1's scratch buttons, and seven grid rows per entry after three of heading.
@@ -166,11 +170,11 @@ void pickEveryRace(Form1& form) {
     form.CurrentRace = static_cast<std::int16_t>(card.RaceCount + 1);
 }
 
-void restoreSavedCard(Form1& form) {
+// Whether the card's saved record file was loaded.
+bool restoreSavedCard(Form1& form) {
     if (form.ActiveCardFile.empty())
-        return;
-    const std::filesystem::path file =
-        DataRoot{form.DataRoot}.raceCardsFolder() / form.ActiveCardFile;
+        return false;
+    const std::filesystem::path file = recordFilePath(form);
     RecordFileLoad load = loadRecordFile(file, form.Records, form.Card.RaceCount);
     if (load.status == RecordFileStatus::Loaded)
         form.Records = std::move(load.arrays);
@@ -183,6 +187,30 @@ void restoreSavedCard(Form1& form) {
                                        firstFreeBackupName(file).string() + ".",
                                    MessageButtons::Ok, MessageIcon::Exclamation});
     }
+    return load.status == RecordFileStatus::Loaded;
+}
+
+// The scratches saved with the card are marked again, without re-ranking: the
+// picks the record file gave stay as they are.
+void restoreScratches(Form1& form) {
+    const auto content = text::readWholeFile(scratchFilePath(form));
+    if (!content)
+        return;
+    const auto first = form.Card.RaceFirstEntry.at(1);
+    const auto last = lastEntryOfRace(form.Card, 1);
+    for (const int entry : entriesNamedIn(form.Card, *content))
+        if (scratchEntry(form, entry) && first && last && entry >= *first && entry <= *last)
+            showAsScratched(form, entry, entry - *first + 1);
+}
+
+// Without the card's track in the track list every speed value is 0; the
+// ratings then differ from those with the track listed, and the user is told.
+void tellUnlistedTrack(Form1& form, bool trackListRead, const TrackFile& tracks) {
+    if (const auto notice =
+            unlistedTrackNotice(form.WorkFolder / "TrackEditor.ini", trackListRead, tracks,
+                                text::trimmed(form.Card.RaceTrack.valueAt(1))))
+        form.platform.showMessage(
+            {"Tallowmere TB", *notice, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
 }
 
 void showRaceOneRecord(Form1& form) {
@@ -205,7 +233,8 @@ void Command1_Click(Form1& form) {
              MessageButtons::Ok, MessageIcon::Exclamation});
         return;
     }
-    const TrackFile tracks = TrackFile::read(form.WorkFolder / "TrackEditor.ini");
+    const auto trackLines = text::readLines(form.WorkFolder / "TrackEditor.ini");
+    const TrackFile tracks(trackLines.value_or(std::vector<std::string>{}));
     lockMenus(form);
     form.MSFlexGrid1.height = 6060;
     loadCard(form, tables);
@@ -222,10 +251,12 @@ void Command1_Click(Form1& form) {
         form.setText39(k, form.Records.CardPicks.valueAt(1, k));
     if (form.menus.Test.checked) {
         form.TestRun = true;
-        return;
+    } else {
+        if (restoreSavedCard(form))
+            restoreScratches(form);
+        showRaceOneRecord(form);
     }
-    restoreSavedCard(form);
-    showRaceOneRecord(form);
+    tellUnlistedTrack(form, trackLines.has_value(), tracks);
 }
 
 } // namespace tallowmere

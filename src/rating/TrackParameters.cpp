@@ -58,4 +58,27 @@ std::string sizeCategoryOf(std::string_view line) {
     return std::string(text::columnsOf(line, 37, 3));
 }
 
+namespace {
+
+std::string unlistedTrackText(const std::filesystem::path& file, const std::string& why) {
+    return "\"" + file.string() + "\" " + why +
+           ": speed values are taken as 0, so the ratings differ from those with the track "
+           "listed.";
+}
+
+} // namespace
+
+std::string missingTrackListNotice(const std::filesystem::path& file) {
+    return unlistedTrackText(file, "is missing");
+}
+
+std::optional<std::string> unlistedTrackNotice(const std::filesystem::path& file, bool read,
+                                               const TrackFile& tracks, std::string_view code) {
+    if (!read)
+        return missingTrackListNotice(file);
+    if (tracks.lineOfCode(code))
+        return std::nullopt;
+    return unlistedTrackText(file, "does not list " + std::string(code));
+}
+
 } // namespace tallowmere

@@ -49,4 +49,13 @@ std::string fiveColumnCodeOf(std::string_view line); // columns 1-5, trimmed
 std::string trackNameOf(std::string_view line);      // columns 5-24, blanks kept
 std::string sizeCategoryOf(std::string_view line);   // columns 37-39
 
+// "<file>" is missing: speed values are taken as 0, ...
+std::string missingTrackListNotice(const std::filesystem::path& file);
+
+// What the user is told when the track list `file` gives no speed values for
+// the card's track `code`: it was not read, or it does not list the code.
+// Nothing when it lists it.
+std::optional<std::string> unlistedTrackNotice(const std::filesystem::path& file, bool read,
+                                               const TrackFile& tracks, std::string_view code);
+
 } // namespace tallowmere

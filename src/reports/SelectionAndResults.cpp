@@ -1,5 +1,6 @@
 #include "reports/SelectionAndResults.h"
 
+#include "card/CardSaving.h"
 #include "model/RaceBoxes.h"
 #include "reports/SummaryHits.h"
 #include "reports/SummaryReport.h"
@@ -169,6 +170,7 @@ void SelectionAndResults_Click(Form1& form) {
     showTotalsAndPercentages(form, totals);
     report << summaryReportText(grid, form.Card.RaceCount, form.Label1.caption,
                                 shortRaceDate(form));
+    saveRecordArrays(form);
 }
 
 } // namespace tallowmere

@@ -5,6 +5,7 @@
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tallowmere {
@@ -42,7 +43,48 @@ std::optional<std::string> appendArchiveLine(const std::filesystem::path& archiv
     return text::appendToFile(archive, (endsOpen ? "\r\n" : "") + std::string(line) + "\r\n");
 }
 
+int racesWithResults(const CardPicksArray& picks, int raceCount) {
+    int races = 0;
+    for (int race = 1; race <= std::min(raceCount, 20); ++race)
+        if (!text::trimmed(picks.valueAt(race, 5)).empty())
+            ++races;
+    return races;
+}
+
+namespace {
+
+void tell(Form1& form, const std::string& text) {
+    form.platform.showMessage(
+        {"Tallowmere TB", text, MessageButtons::Ok, MessageIcon::Information});
+}
+
+// Whether the card may be archived: a card without any result would count in
+// every later profile as a card on which every bet lost.
+bool cardReadyToRecord(Form1& form) {
+    if (form.ActiveCardFile.empty()) {
+        tell(form, "No race card is active: nothing was recorded.");
+        return false;
+    }
+    const int races = std::min<int>(form.Card.RaceCount, 20);
+    const int withResults = racesWithResults(form.Records.CardPicks, form.Card.RaceCount);
+    if (withResults == 0) {
+        tell(form, "No race of this card has results yet: nothing was recorded.");
+        return false;
+    }
+    if (withResults == races)
+        return true;
+    const Message question{"Record",
+                           std::to_string(races - withResults) + " of " + std::to_string(races) +
+                               " races have no results. Record the card anyway?",
+                           MessageButtons::YesNo, MessageIcon::Question, 2};
+    return form.platform.showMessage(question) == MessageAnswer::Yes;
+}
+
+} // namespace
+
 void Command4_Click(Form1& form) {
+    if (!cardReadyToRecord(form))
+        return;
     if (form.Command4.enabled)
         form.Command4.enabled = false;
     std::vector<std::string> totalsRow;

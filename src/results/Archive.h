@@ -13,8 +13,15 @@ namespace tallowmere {
 
 // The Record button: appends the card's line, from the summary's totals row,
 // to TBA.ini in the working folder, and stays disabled until the next summary.
-// A failed write is told in a message and leaves TBA.ini as it was.
+// A failed write is told in a message and leaves TBA.ini as it was. Nothing
+// is recorded without an active card or for a card without any result; a
+// card some of whose races have no result is recorded only when the user says
+// so. A refusal leaves the button as it was.
 void Command4_Click(Form1& form);
+
+// How many of the card's races (at most 20) have results: a first finisher
+// that is not blank.
+int racesWithResults(const CardPicksArray& picks, int raceCount);
 
 // A counter cell of the summary's totals row; a cell that is not a whole
 // number in the 16-bit range reads as 0.

@@ -1,12 +1,15 @@
 #include "results/AutoRecord.h"
 
 #include "card/CardFileNames.h"
+#include "card/CardSaving.h"
 #include "card/DataRoot.h"
 #include "results/ResultsChart.h"
 #include "results/ResultsCommands.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
+
+#include <algorithm>
 
 namespace tallowmere {
 namespace {
@@ -17,8 +20,25 @@ void refuseChart(Form1& form, const ChartCheck& check) {
                                "Active File and Results File do not match!  Record Results cannot "
                                "continue! Check TRC file for correct date and track.",
                                MessageButtons::Ok, MessageIcon::None});
-    form.platform.showMessage({"Tallowmere TB", check.cardStem + check.chartIdentity,
+    form.platform.showMessage({"Tallowmere TB",
+                               "Card: " + check.cardStem + "   Chart: " + check.chartIdentity,
                                MessageButtons::Ok, MessageIcon::None});
+}
+
+const char* placeName(int place) {
+    static const char* const names[] = {"1st", "2nd", "3rd", "4th"};
+    return names[place - 1];
+}
+
+// The picks were judged without a horse that ran after all: the user is told.
+void tellScratchedFinishers(Form1& form) {
+    const auto lines = scratchedFinisherLines(form.Card, form.Scratched, form.Records.CardPicks);
+    std::string text;
+    for (const auto& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    if (!text.empty())
+        form.platform.showMessage(
+            {"Tallowmere TB", text, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
 }
 
 } // namespace
@@ -42,23 +62,55 @@ void showRecordedResults(Form1& form) {
     }
 }
 
-void EBET_Click(Form1& form) {
-    // A chart that cannot be read ends the reading at once: only the display
-    // step follows.
-    if (const auto chart = text::readLines(resultsChartPath(form))) {
-        const TrackFile tracks = TrackFile::read(form.WorkFolder / "TrackEditor.ini");
-        const ChartCheck check = checkChart(*chart, tracks, form.ActiveCardFile);
-        if (check.outcome == ChartCheck::Outcome::Refused) {
-            refuseChart(form, check);
-            return;
-        }
-        if (check.outcome == ChartCheck::Outcome::Passes) {
-            const ChartReading reading = readChart(*chart, form.CurrentRace);
-            recordChartValues(form.Records, reading.values);
-            form.CurrentRace = static_cast<std::int16_t>(reading.lastRace);
+std::vector<std::string> scratchedFinisherLines(const CardStore& store,
+                                                const ScratchedEntries& scratched,
+                                                const CardPicksArray& picks) {
+    std::vector<std::string> lines;
+    for (int race = 1; race <= std::min<int>(store.RaceCount, 20); ++race) {
+        const auto first = store.RaceFirstEntry.at(race);
+        const auto last = lastEntryOfRace(store, race);
+        for (int place = 1; first && last && place <= 4; ++place) {
+            const std::string finisher = text::trimmed(picks.valueAt(race, 4 + place));
+            for (int entry = *first; !finisher.empty() && entry <= *last; ++entry) {
+                const std::string program = text::trimmed(store.EntryProgram.valueAt(entry));
+                if (program == finisher && scratched.contains(entry))
+                    lines.push_back("Race " + std::to_string(race) + ": " + program + " " +
+                                    store.EntryName.valueAt(entry) + ", scratched here, finished " +
+                                    placeName(place) + ".");
+            }
         }
     }
+    return lines;
+}
+
+void EBET_Click(Form1& form) {
+    if (form.ActiveCardFile.empty())
+        return; // no card, so no chart of it
+    const std::filesystem::path path = resultsChartPath(form);
+    const auto chart = text::readLines(path);
+    if (!chart) {
+        form.platform.showMessage({"Tallowmere TB",
+                                   "No results chart for this card: \"" + path.string() + "\"",
+                                   MessageButtons::Ok, MessageIcon::Exclamation});
+        return;
+    }
+    const TrackFile tracks = TrackFile::read(form.WorkFolder / "TrackEditor.ini");
+    const ChartCheck check = checkChart(*chart, tracks, form.ActiveCardFile);
+    if (check.outcome == ChartCheck::Outcome::Refused) {
+        refuseChart(form, check);
+        return;
+    }
+    // A chart whose check failed is not read; only the display step follows.
+    const bool read = check.outcome == ChartCheck::Outcome::Passes;
+    if (read) {
+        const ChartReading reading = readChart(*chart, form.CurrentRace);
+        recordChartValues(form.Records, reading.values);
+        form.CurrentRace = static_cast<std::int16_t>(reading.lastRace);
+    }
     showRecordedResults(form);
+    saveRecordArrays(form);
+    if (read)
+        tellScratchedFinishers(form);
 }
 
 } // namespace tallowmere

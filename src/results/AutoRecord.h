@@ -3,6 +3,8 @@
 #include "model/Form1.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tallowmere {
 
@@ -14,5 +16,12 @@ std::filesystem::path resultsChartPath(const Form1& form);
 // shows its finishers in Text39(5..8) and its payoffs, trimmed of blanks in
 // place in CardPayoffs, in Text57(1..9). Nothing while no race is shown.
 void showRecordedResults(Form1& form);
+
+// A line per scratched entry among the first four finishers of a race:
+// "Race 3: 5 Wild Falcon, scratched here, finished 1st.", in race order and
+// then finishing order.
+std::vector<std::string> scratchedFinisherLines(const CardStore& store,
+                                                const ScratchedEntries& scratched,
+                                                const CardPicksArray& picks);
 
 } // namespace tallowmere

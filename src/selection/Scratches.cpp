@@ -1,18 +1,39 @@
 #include "selection/Scratches.h"
 
+#include "card/CardSaving.h"
+#include "selection/ScratchMarks.h"
 #include "selection/TopFour.h"
 #include "text/Numbers.h"
 
 namespace tallowmere {
 namespace {
 
-bool confirmed(Form1& form, int entry) {
+bool scratchConfirmed(Form1& form, int entry) {
     const Message question{"Scratch Entry",
                            "Are you sure you want to Scratch " +
                                form.Card.EntryProgram.valueAt(entry) + "  " +
                                form.Card.EntryName.valueAt(entry) + " ?    ",
                            MessageButtons::YesNo, MessageIcon::Critical, 2};
     return form.platform.showMessage(question) == MessageAnswer::Yes;
+}
+
+bool reinstateConfirmed(Form1& form, int entry) {
+    const Message question{"Reinstate Entry",
+                           "Reinstate " + form.Card.EntryProgram.valueAt(entry) + "  " +
+                               form.Card.EntryName.valueAt(entry) + " ?",
+                           MessageButtons::YesNo, MessageIcon::Question, 2};
+    return form.platform.showMessage(question) == MessageAnswer::Yes;
+}
+
+// Re-ranks the race after a scratch or a reinstatement and keeps both with the card.
+void rerank(Form1& form, int race) {
+    for (int k = 1; k <= 4; ++k)
+        form.setText39(k, "");
+    form.CurrentRace = static_cast<std::int16_t>(race);
+    form.ScratchRace = static_cast<std::int16_t>(race);
+    TOP_FOUR_SCRATCH(form);
+    saveScratches(form);
+    saveRecordArrays(form);
 }
 
 } // namespace
@@ -28,19 +49,17 @@ void Command3_Click(Form1& form, int Index) {
     const int entry = *first + Index - 1;
     form.platform.beep();
     form.LastEntry = static_cast<std::int16_t>(*last);
-    if (!confirmed(form, entry))
-        return;
-    for (int row = 3 + 7 * (Index - 1); row <= 8 + 7 * (Index - 1); ++row)
-        form.MSFlexGrid1.setText(row, 23, "SCR");
-    for (int slot = 1; slot <= 6; ++slot)
-        form.Card.PaceRatings.set(entry, slot, "99.9");
-    for (int k = 1; k <= 4; ++k)
-        form.setText39(k, "");
-    form.CurrentRace = *race;
-    form.ScratchRace = *race;
-    if (Button* button = form.Command3.find(Index))
-        button->caption = "X";
-    TOP_FOUR_SCRATCH(form);
+    if (form.Scratched.contains(entry)) {
+        if (!reinstateConfirmed(form, entry))
+            return;
+        reinstateEntry(form, entry, Index);
+    } else {
+        if (!scratchConfirmed(form, entry))
+            return;
+        scratchEntry(form, entry);
+        showAsScratched(form, entry, Index);
+    }
+    rerank(form, *race);
 }
 
 void TOP_FOUR_SCRATCH(Form1& form) {

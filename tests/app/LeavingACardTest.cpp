@@ -1,3 +1,4 @@
+#include "card/CardSaving.h"
 #include "card/RecordFile.h"
 #include "support/TestWindow.h"
 
@@ -46,4 +47,21 @@ TEST(NewRecall, EndsWithoutSavingAndTheNextStartShowsTheFilesAgain) {
     EXPECT_FALSE(std::filesystem::exists(window.recordFile()));
     Form_Load(window.form);
     EXPECT_FALSE(std::filesystem::exists(window.root().trackMasterFolder() / ".hidden"));
+}
+
+// A save that keeps failing is told once, not at every race change; after a
+// save went through, the next failure is told again.
+TEST(SavingTheCard, TellsAFailureOnceUntilASaveGoesThrough) {
+    CardWindow window;
+    const auto failSaves = [&] { std::filesystem::create_directory(window.recordFile()); };
+    failSaves();
+    saveRecordArrays(window.form);
+    saveRecordArrays(window.form);
+    EXPECT_EQ(window.platform.messages.size(), 1u);
+    std::filesystem::remove(window.recordFile());
+    saveRecordArrays(window.form);
+    std::filesystem::remove(window.recordFile());
+    failSaves();
+    saveRecordArrays(window.form);
+    EXPECT_EQ(window.platform.messages.size(), 2u);
 }

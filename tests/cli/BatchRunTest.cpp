@@ -106,6 +106,8 @@ struct BatchCaseTest : ::testing::TestWithParam<BatchCase> {
             expectedOut += readFile(fixtures / value);
         else if (key == "refused")
             refused(value, "");
+        else if (key == "failed")
+            expectedStatuses.back() = 1;
         else if (key == "usage-error")
             refused(value, readFile(fixtures / "cli" / "usage.txt"));
         else if (key == "file")

@@ -124,10 +124,10 @@ inline std::vector<BadInput> badInputs() {
         "MESSAGE Scratch Entry: Are you sure you want to Scratch    ?    \n";
     Commands scratches = {"start"};
     std::string asked;
-    for (int i = 0; i < 10'000; ++i) {
-        scratches.insert(scratches.end(), {"scratch", "1"});
-        asked +=
-            "MESSAGE Scratch Entry: Are you sure you want to Scratch 1  Crimson Anthem ?    \n";
+    for (int i = 0; i < 1'000; ++i) {
+        scratches.insert(scratches.end(), {"scratch", "1", "scratch", "1"});
+        asked += "MESSAGE Scratch Entry: Are you sure you want to Scratch 1  Crimson Anthem ?    \n"
+                 "MESSAGE Reinstate Entry: Reinstate 1  Crimson Anthem ?\n";
     }
     return {
         row("RaceTableCutInItsSecondRace", cutTo(racedr, -100), {"start", "race", "2"}, 2,
@@ -167,11 +167,12 @@ inline std::vector<BadInput> badInputs() {
         row("ArchiveLineOf1MB",
             changeBytes("TBA.ini",
                         [](std::string& b) { b = std::string(1'000'000, 'x') + "\r\n"; }),
-            {"start", "summary", "record"}, 0, "", "TBA.ini"),
+            {"start", "auto-record", "summary", "record"}, 0, "", "TBA.ini"),
         row("TrackCodeLeavingItsFolder",
             everyRecord(&CardRecords::races, 12, "../x", fourWideCodes), {"start"}, 0,
             "MESSAGE Tallowmere TB: This race card's track code or date cannot be used in a file "
-            "name: ../x\n",
+            "name: ../x\nMESSAGE Tallowmere TB: \"ROOT/TrackEditor.ini\" does not list ../x: speed "
+            "values are taken as 0, so the ratings differ from those with the track listed.\n",
             "", true),
         row("NulBytesInTextFields",
             everyRecord(&CardRecords::entries, 4, std::string("Sea\0Breeze", 10)),
@@ -182,7 +183,7 @@ inline std::vector<BadInput> badInputs() {
                 " does not match this card and was not loaded. It will be kept as ROOT/" +
                 cardFile + ".bak.\n",
             cardFile),
-        row("TenThousandScratchesInARow", {}, scratches, 0, asked),
+        row("AThousandScratchesAndReinstatementsInARow", {}, scratches, 0, asked),
         row("TextNotInUtf8", {}, {"start", "type", "Text39", "5", "\xff\xfe\x80", "close"}, 0, ""),
         row("RaceNumberNotInUtf8", {}, {"start", "race", "\xff"}, 2,
             "tallowmere-cli: race: bad argument \xff\n" + std::string(cli::batchUsage), "", true),
