@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <iterator>
 #include <set>
 
 namespace tallowmere::analysis {
@@ -75,20 +76,25 @@ std::optional<std::string> stepProblem(const ReplayPlatform& platform, const Ref
     return std::nullopt;
 }
 
-bool isCardTable(const fs::path& file) {
-    return std::any_of(std::begin(cardTableFiles), std::end(cardTableFiles),
-                       [&](std::string_view table) {
-                           return text::sameIgnoringCase(file.filename().string(), table);
-                       });
-}
-
-// A card whose tables the card chooser would not take in (a cut table, a file
-// that is not a table) is not worked: it could archive a card of zeros.
-std::optional<std::string> damagedTable(const SeasonCard& card) {
-    for (const auto& table : filesWithExtension(card.folder, ".dbf"))
-        if (isCardTable(table))
-            if (const auto damage = tableDamage(table))
-                return "The table " + table.filename().string() + " is damaged: " + *damage + ".";
+// A card whose tables the card chooser would not take in (a table missing or
+// there twice, a cut table, a file that is not a table) is not worked: it
+// could archive a card of zeros.
+std::optional<std::string> tableProblem(const SeasonCard& card) {
+    const auto files = filesWithExtension(card.folder, ".dbf");
+    for (const std::string_view name : cardTableFiles) {
+        const std::string table(name);
+        std::vector<fs::path> found;
+        std::copy_if(files.begin(), files.end(), std::back_inserter(found), [&](const auto& file) {
+            return text::sameIgnoringCase(file.filename().string(), table);
+        });
+        if (found.empty())
+            return "The table " + table + " is missing.";
+        if (found.size() > 1)
+            return "The folder holds more than one " + table + "; it should hold one card.";
+        if (const auto damage = tableDamage(found.front()))
+            return "The table " + found.front().filename().string() + " is damaged: " + *damage +
+                   ".";
+    }
     return std::nullopt;
 }
 
@@ -160,7 +166,7 @@ ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
     const auto charts = filesWithExtension(card.folder, ".pmr");
     if (charts.empty())
         return skipped(card, "no results chart");
-    if (auto problem = damagedTable(card))
+    if (auto problem = tableProblem(card))
         return skipped(card, *problem);
     if (auto problem = copyCard(card, trackEditorIni, scratchRoot))
         return skipped(card, *problem);

@@ -8,7 +8,6 @@
 
 #include <optional>
 #include <string>
-#include <system_error>
 
 namespace tallowmere {
 namespace {
@@ -18,25 +17,20 @@ bool savesTheCard(const Form1& form) {
 }
 
 // A save that keeps failing (a full disk, a folder without rights) is told
-// once, not at every race change.
-void tellSaveOutcome(Form1& form, const std::filesystem::path& file,
-                     const std::optional<std::string>& reason) {
+// once, not at every race change. Whether the file was saved.
+bool tellSaveOutcome(Form1& form, const std::filesystem::path& file,
+                     const std::optional<std::string>& reason, bool& told) {
     if (!reason) {
-        form.SaveFailureTold = false;
-        return;
+        told = false;
+        return true;
     }
-    if (form.SaveFailureTold)
-        return;
-    form.SaveFailureTold = true;
+    if (told)
+        return false;
+    told = true;
     form.platform.showMessage(
         {"Tallowmere TB", "The race card could not be saved to " + file.string() + ": " + *reason,
          MessageButtons::Ok, MessageIcon::Exclamation});
-}
-
-std::optional<std::string> removed(const std::filesystem::path& file) {
-    std::error_code error;
-    std::filesystem::remove(file, error);
-    return error ? std::optional<std::string>(error.message()) : std::nullopt;
+    return false;
 }
 
 } // namespace
@@ -58,22 +52,33 @@ void saveRecordArrays(Form1& form) {
         // A saved file that did not fit the card is kept beside the new one,
         // under a name no other file has.
         if (const auto reason = keepAsBackup(file)) {
-            tellSaveOutcome(form, file, reason);
+            tellSaveOutcome(form, file, reason, form.RecordSaveFailureTold);
             return;
         }
         form.KeepRecordFileAsBackup = false;
     }
-    tellSaveOutcome(form, file, saveRecordFile(file, form.Records, form.Card.RaceCount));
+    std::string text = recordFileText(form.Records, form.Card.RaceCount);
+    if (!tellSaveOutcome(form, file, text::replaceFile(file, text), form.RecordSaveFailureTold))
+        return;
+    form.SavedRecordFileText = std::move(text);
+    if (form.ScratchFileIgnored)
+        saveScratches(form);
+}
+
+void saveChangedRecordArrays(Form1& form) {
+    if (form.SavedRecordFileText != recordFileText(form.Records, form.Card.RaceCount))
+        saveRecordArrays(form);
 }
 
 void saveScratches(Form1& form) {
     if (!savesTheCard(form))
         return;
     const std::filesystem::path file = scratchFilePath(form);
-    tellSaveOutcome(form, file,
-                    form.Scratched.empty()
-                        ? removed(file)
-                        : text::replaceFile(file, scratchFileText(form.Card, form.Scratched)));
+    const auto reason = form.Scratched.empty()
+                            ? text::removeFile(file)
+                            : text::replaceFile(file, scratchFileText(form.Card, form.Scratched));
+    if (tellSaveOutcome(form, file, reason, form.ScratchSaveFailureTold))
+        form.ScratchFileIgnored = false;
 }
 
 } // namespace tallowmere

@@ -39,8 +39,8 @@ std::string scratchFileText(const CardStore& store, const ScratchedEntries& scra
     return text;
 }
 
-std::vector<int> entriesNamedIn(const CardStore& store, std::string_view content) {
-    std::vector<int> entries;
+std::vector<NamedScratch> scratchesNamedIn(const CardStore& store, std::string_view content) {
+    std::vector<NamedScratch> scratches;
     for (const auto& line : text::splitLines(content)) {
         const auto comma = line.find(',');
         if (comma == std::string::npos)
@@ -49,9 +49,9 @@ std::vector<int> entriesNamedIn(const CardStore& store, std::string_view content
         if (!race || *race < 1 || *race > store.RaceCount)
             continue;
         if (const auto entry = entryOfProgram(store, *race, text::trimmed(line.substr(comma + 1))))
-            entries.push_back(*entry);
+            scratches.push_back({*race, *entry});
     }
-    return entries;
+    return scratches;
 }
 
 } // namespace tallowmere

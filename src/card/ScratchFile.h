@@ -14,8 +14,13 @@ namespace tallowmere {
 // trimmed ("3,1A"), in race order and within a race in entry order.
 std::string scratchFileText(const CardStore& store, const ScratchedEntries& scratched);
 
-// The entries a scratch file names, in its order. A line naming a race or a
-// program number the card does not have is skipped.
-std::vector<int> entriesNamedIn(const CardStore& store, std::string_view content);
+struct NamedScratch {
+    int race;
+    int entry;
+};
+
+// The entries a scratch file names, with their races, in its order. A line
+// naming a race or a program number the card does not have is skipped.
+std::vector<NamedScratch> scratchesNamedIn(const CardStore& store, std::string_view content);
 
 } // namespace tallowmere

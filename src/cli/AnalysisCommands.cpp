@@ -19,9 +19,12 @@ void tellFailure(Form1& form, const std::string& problem) {
         {"Tallowmere TB", problem, MessageButtons::Ok, MessageIcon::Critical});
 }
 
-void writeOrTell(Form1& form, const std::string& file, const std::string& bytes) {
-    if (const auto problem = text::replaceFile(file, bytes))
+// Whether the file was written; a failure is told.
+bool writeOrTell(Form1& form, const std::string& file, const std::string& bytes) {
+    const auto problem = text::replaceFile(file, bytes);
+    if (problem)
         tellFailure(form, "Cannot write " + file + ": " + *problem);
+    return !problem;
 }
 
 std::vector<CardFigures> profileCards(const Form1& form, const std::string& selector) {
@@ -37,14 +40,16 @@ void printRow(const std::vector<std::string>& cells, std::ostream& out) {
     out << "\n";
 }
 
-void appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
+// Whether every line went into the archive; a failure is told.
+bool appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
     const auto archive = form.WorkFolder / "TBA.ini";
     const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
     for (const auto& line : linesNotArchived(outcomes, held))
         if (const auto problem = appendArchiveLine(archive, line)) {
             tellFailure(form, *problem);
-            return;
+            return false;
         }
+    return true;
 }
 
 } // namespace
@@ -59,14 +64,11 @@ bool replayCards(Form1& form, const Args& args, std::ostream& out) {
     const auto outcomes = replaySeason(args[0], trackEditorIni);
     for (const auto& outcome : outcomes)
         out << replayReport(outcome) << "\n";
-    if (args.size() > 1)
-        appendToArchive(form, outcomes);
-    return true;
+    return args.size() < 2 || appendToArchive(form, outcomes);
 }
 
 bool writeProfileChart(Form1& form, const Args& args, std::ostream&) {
-    writeOrTell(form, args[1], curvesSvg(profitCurves(profileCards(form, args[0]))));
-    return true;
+    return writeOrTell(form, args[1], curvesSvg(profitCurves(profileCards(form, args[0]))));
 }
 
 bool printProfileStats(Form1& form, const Args& args, std::ostream& out) {
@@ -86,8 +88,7 @@ Refusal exportRefusal(const Form1& form, const Args& args) {
 
 bool exportGrid(Form1& form, const Args& args, std::ostream&) {
     const Grid& grid = args[0] == "profile" ? form.MSFlexGrid3 : form.MSFlexGrid2;
-    writeOrTell(form, args[1], csvText(gridRows(grid)));
-    return true;
+    return writeOrTell(form, args[1], csvText(gridRows(grid)));
 }
 
 } // namespace tallowmere::cli

@@ -4,8 +4,10 @@
 
 namespace tallowmere::cli {
 
+// Each returns whether it did its work: false makes the run's status 1.
+
 // replay FOLDER [--into-archive]: a line per card of the folder; without the
-// track list no card is worked and the run fails.
+// track list no card is worked.
 bool replayCards(Form1& form, const Args& args, std::ostream& out);
 
 // profile-chart SELECTOR FILE.svg: the profile's profit curves.

@@ -21,8 +21,9 @@ struct BatchCommand {
     int arity;
     std::function<bool(const Args&)> argumentsValid;
     std::function<Refusal(const Form1&, const Args&)> refusal;
-    // What it does; false when something it had to write or work failed,
-    // which makes the run's final status 1 (the commands after it still run).
+    // What it does; false when it could not do its work (a file it had to
+    // write, the cards of a replay), which makes the run's final status 1
+    // (the commands after it still run).
     std::function<bool(Form1&, const Args&, std::ostream&)> run;
     bool endsTheProgram = false;
     // A word the command may take after its arguments ("--into-archive").

@@ -95,7 +95,7 @@ template <typename NextRace> void leaveShownRace(Form1& form, NextRace next) {
     form.CurrentRace = static_cast<std::int16_t>(race);
     form.Label8.caption = std::to_string(race);
     showRace(form, race);
-    saveRecordArrays(form);
+    saveChangedRecordArrays(form);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tallowmere {
@@ -54,9 +55,16 @@ class Form1 {
     bool TestRun = false;
     // The saved record file did not fit this card: the next save keeps it as .bak.
     bool KeepRecordFileAsBackup = false;
-    // A save of the card failed and the user was told; the next failure is
-    // told again only after a save has gone through.
-    bool SaveFailureTold = false;
+    // A save of the record file or of the scratch file failed and the user was
+    // told; the next failure of that file is told only after it saved again.
+    bool RecordSaveFailureTold = false;
+    bool ScratchSaveFailureTold = false;
+    // The scratch file was not read at Start (its record file did not load):
+    // the first save of the card replaces it, so it never comes back.
+    bool ScratchFileIgnored = false;
+    // What this session last wrote to the record file: a save as the card
+    // changes is left out when the file would get the same bytes.
+    std::optional<std::string> SavedRecordFileText;
 
     WindowFrame Window;
     Menus menus;

@@ -13,12 +13,14 @@
 #include "rating/TrackParameters.h"
 #include "rating/WorkoutRating.h"
 #include "selection/ScratchMarks.h"
+#include "selection/Scratches.h"
 #include "selection/TopFour.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
 #include <fstream>
+#include <set>
 
 namespace tallowmere {
 namespace {
@@ -190,17 +192,23 @@ bool restoreSavedCard(Form1& form) {
     return load.status == RecordFileStatus::Loaded;
 }
 
-// The scratches saved with the card are marked again, without re-ranking: the
-// picks the record file gave stay as they are.
+// The scratches saved with the card are marked again without re-ranking: the
+// picks the record file gave stay as they are, and the selection lines are
+// those the scratches left.
 void restoreScratches(Form1& form) {
     const auto content = text::readWholeFile(scratchFilePath(form));
     if (!content)
         return;
-    const auto first = form.Card.RaceFirstEntry.at(1);
-    const auto last = lastEntryOfRace(form.Card, 1);
-    for (const int entry : entriesNamedIn(form.Card, *content))
-        if (scratchEntry(form, entry) && first && last && entry >= *first && entry <= *last)
-            showAsScratched(form, entry, entry - *first + 1);
+    std::set<int> races;
+    for (const auto& [race, entry] : scratchesNamedIn(form.Card, *content)) {
+        if (!scratchEntry(form, entry))
+            continue;
+        races.insert(race);
+        if (race == 1)
+            showAsScratched(form, entry, entry - form.Card.RaceFirstEntry.valueAt(1) + 1);
+    }
+    for (const int race : races)
+        storeScratchedSelectionLines(form, race);
 }
 
 // Without the card's track in the track list every speed value is 0; the
@@ -254,6 +262,8 @@ void Command1_Click(Form1& form) {
     } else {
         if (restoreSavedCard(form))
             restoreScratches(form);
+        else
+            form.ScratchFileIgnored = true;
         showRaceOneRecord(form);
     }
     tellUnlistedTrack(form, trackLines.has_value(), tracks);

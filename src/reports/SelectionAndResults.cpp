@@ -170,7 +170,7 @@ void SelectionAndResults_Click(Form1& form) {
     showTotalsAndPercentages(form, totals);
     report << summaryReportText(grid, form.Card.RaceCount, form.Label1.caption,
                                 shortRaceDate(form));
-    saveRecordArrays(form);
+    saveChangedRecordArrays(form);
 }
 
 } // namespace tallowmere

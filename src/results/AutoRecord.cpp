@@ -108,7 +108,7 @@ void EBET_Click(Form1& form) {
         form.CurrentRace = static_cast<std::int16_t>(reading.lastRace);
     }
     showRecordedResults(form);
-    saveRecordArrays(form);
+    saveChangedRecordArrays(form);
     if (read)
         tellScratchedFinishers(form);
 }

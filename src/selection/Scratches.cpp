@@ -33,7 +33,7 @@ void rerank(Form1& form, int race) {
     form.ScratchRace = static_cast<std::int16_t>(race);
     TOP_FOUR_SCRATCH(form);
     saveScratches(form);
-    saveRecordArrays(form);
+    saveChangedRecordArrays(form);
 }
 
 } // namespace
@@ -60,6 +60,12 @@ void Command3_Click(Form1& form, int Index) {
         showAsScratched(form, entry, Index);
     }
     rerank(form, *race);
+}
+
+void storeScratchedSelectionLines(Form1& form, int race) {
+    const int first = race == 1 ? 1 : form.Card.RaceFirstEntry.valueAt(race);
+    if (const auto last = lastEntryOfRace(form.Card, race))
+        storeSelectionLines(form, race, pickFour(form.Card, first, *last), "");
 }
 
 void TOP_FOUR_SCRATCH(Form1& form) {

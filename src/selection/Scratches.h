@@ -17,4 +17,8 @@ void Command3_Click(Form1& form, int Index);
 // keep what the handicapping run wrote.
 void TOP_FOUR_SCRATCH(Form1& form);
 
+// The selection lines of race `race` as a scratch leaves them, ranked on the
+// ratings as they stand; the picks stay as they are.
+void storeScratchedSelectionLines(Form1& form, int race);
+
 } // namespace tallowmere

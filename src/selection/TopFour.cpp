@@ -103,9 +103,14 @@ std::string keySelectionsLine(int race, const std::string& keys) {
 }
 
 void storePicks(Form1& form, int race, const Picks& picks, const std::string& gap) {
+    for (int k = 1; k <= 4; ++k)
+        form.Records.CardPicks.set(race, k, programOf(form.Card, picks[k - 1]));
+    storeSelectionLines(form, race, picks, gap);
+}
+
+void storeSelectionLines(Form1& form, int race, const Picks& picks, const std::string& gap) {
     for (int k = 1; k <= 4; ++k) {
         const auto& pick = picks[k - 1];
-        form.Records.CardPicks.set(race, k, programOf(form.Card, pick));
         form.Selections.SelectionLines.set(race, k,
                                            pick ? selectionLine(form.Card, *pick, gap) : "");
         if (pick)

@@ -48,6 +48,10 @@ std::string keySelectionsLine(int race, const std::string& keys);
 // trimmed in place.
 void storePicks(Form1& form, int race, const Picks& picks, const std::string& gap);
 
+// The selection lines of the picks, and each pick's morning line trimmed in
+// place, leaving CardPicks as it is.
+void storeSelectionLines(Form1& form, int race, const Picks& picks, const std::string& gap);
+
 // Shows the picks in Text39(1..4): " - " for a missing pick or a program
 // number repeated from the pick before.
 void showPicks(Form1& form, int race, const Picks& picks);

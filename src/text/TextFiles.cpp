@@ -168,6 +168,13 @@ std::optional<std::string> replaceFile(const std::filesystem::path& path,
     return std::nullopt;
 }
 
+std::optional<std::string> removeFile(const std::filesystem::path& path) {
+    removeLeftoverTemporaryFiles(path);
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    return error ? std::optional<std::string>(error.message()) : std::nullopt;
+}
+
 std::optional<std::string> appendToFile(const std::filesystem::path& path,
                                         std::string_view content) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);

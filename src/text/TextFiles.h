@@ -33,6 +33,10 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
 [[nodiscard]] std::optional<std::string> replaceFile(const std::filesystem::path& path,
                                                      std::string_view content);
 
+// Removes the file, if there is one, and the temporary files that earlier
+// replacements of it left behind. Returns the reason of a failure.
+[[nodiscard]] std::optional<std::string> removeFile(const std::filesystem::path& path);
+
 // Whether `name` is the temporary file a replacement of `target` writes.
 bool isTemporaryFileOf(const std::string& name, const std::string& target);
 
