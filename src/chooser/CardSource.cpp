@@ -51,7 +51,8 @@ std::string zipErrorText(int code) {
 }
 
 // Folders and links stored in a .zip are passed over: a link's bytes are
-// where it points, never a table.
+// where it points, never a table. Any other entry is a file, also when its
+// Unix mode holds permissions only (as some tools write it).
 bool isRegularFileEntry(zip_t* archive, zip_uint64_t index, const std::string& name) {
     if (name.empty() || name.back() == '/')
         return false;
@@ -62,7 +63,7 @@ bool isRegularFileEntry(zip_t* archive, zip_uint64_t index, const std::string& n
     if (system != ZIP_OPSYS_UNIX)
         return true;
     const mode_t mode = attributes >> 16;
-    return mode == 0 || S_ISREG(mode);
+    return !S_ISDIR(mode) && !S_ISLNK(mode);
 }
 
 std::string baseName(const std::string& entryName) {

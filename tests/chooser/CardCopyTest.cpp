@@ -21,7 +21,7 @@ const path sampleCard = path(TALLOWMERE_SAMPLES) / "card";
 struct ZipEntry {
     std::string name;
     std::string bytes;
-    bool link = false;
+    zip_uint32_t unixMode = 0; // 0: no Unix attributes stored
 };
 
 void writeZip(const path& file, const std::vector<ZipEntry>& entries) {
@@ -32,9 +32,9 @@ void writeZip(const path& file, const std::vector<ZipEntry>& entries) {
         zip_source_t* bytes = zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
         const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), bytes, 0);
         ASSERT_GE(index, 0) << entry.name;
-        if (entry.link)
+        if (entry.unixMode != 0)
             zip_file_set_external_attributes(archive, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX,
-                                             zip_uint32_t(S_IFLNK | 0777) << 16);
+                                             entry.unixMode << 16);
     }
     ASSERT_EQ(zip_close(archive), 0);
 }
@@ -111,7 +111,10 @@ TEST_F(CardCopyTest, AFolderWithNamesInAnyCaseReplacesThePreviousCard) {
 }
 
 TEST_F(CardCopyTest, AZipWithTheTablesAtItsTopOrInASubfolder) {
-    writeZip(elsewhere / "card.zip", sampleEntries());
+    auto plain = sampleEntries();
+    for (auto& entry : plain)
+        entry.unixMode = 0644; // as Python's zipfile stores it: no file type
+    writeZip(elsewhere / "card.zip", plain);
     EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip")) << "a fresh data root";
     writeFile(trackMaster() / "notes.txt", "kept");
     expectSampleCardIn();
@@ -131,7 +134,7 @@ TEST_F(CardCopyTest, EntryNamesAndLinksNeverLeadOutOfTheFolder) {
         [](std::string name) { return name == "RACEDR.DBF" ? "../../" + name : "card/" + name; });
     entries.push_back({"../x", "climbs out"});
     entries.push_back({absolute.string(), "absolute"});
-    entries.push_back({"THRJDR.DBF", "/etc/passwd", true});
+    entries.push_back({"THRJDR.DBF", "/etc/passwd", S_IFLNK | 0777});
     writeZip(elsewhere / "card.zip", entries);
     EXPECT_FALSE(copyCardIn(root.path(), elsewhere / "card.zip"));
     expectSampleCardIn();
