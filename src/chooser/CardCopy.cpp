@@ -65,9 +65,15 @@ std::optional<CardProblem> stageTables(const CardSource& source,
     for (std::size_t t = 0; t < found.size(); ++t) {
         const std::string table(cardTableFiles[t]);
         const std::string& location = source.entries()[found[t]].location;
-        if (const auto reason = source.copyOut(found[t], staging / table))
+        if (const auto failure = source.copyOut(found[t], staging / table)) {
+            if (failure->tooLarge)
+                return CardProblem{Kind::TableTooLarge, table,
+                                   "The table " + table +
+                                       " is larger than 64 MB: it is not a race card table."};
             return CardProblem{Kind::CopyFailed, table,
-                               "The table " + location + " could not be copied: " + *reason + "."};
+                               "The table " + location +
+                                   " could not be copied: " + failure->reason + "."};
+        }
         if (const auto damage = tableDamage(staging / table))
             return CardProblem{Kind::TableDamaged, table,
                                "The table " + location + " is damaged: " + *damage + "."};

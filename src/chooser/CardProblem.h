@@ -12,6 +12,7 @@ struct CardProblem {
         TableMissing,
         TableTwice,
         TableDamaged,
+        TableTooLarge,
         CopyFailed
     };
 

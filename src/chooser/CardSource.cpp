@@ -17,13 +17,17 @@ class FolderSource : public CardSource {
 
     const std::vector<SourceEntry>& entries() const override { return entries_; }
 
-    std::optional<std::string> copyOut(std::size_t index,
+    std::optional<CopyFailure> copyOut(std::size_t index,
                                        const std::filesystem::path& file) const override {
         std::error_code error;
-        std::filesystem::copy_file(files_.at(index), file,
-                                   std::filesystem::copy_options::overwrite_existing, error);
+        const auto size = std::filesystem::file_size(files_.at(index), error);
+        if (!error && size > largestTableBytes)
+            return CopyFailure{true, ""};
+        if (!error)
+            std::filesystem::copy_file(files_.at(index), file,
+                                       std::filesystem::copy_options::overwrite_existing, error);
         if (error)
-            return error.message();
+            return CopyFailure{false, error.message()};
         return std::nullopt;
     }
 
@@ -87,21 +91,27 @@ class ZipSource : public CardSource {
 
     const std::vector<SourceEntry>& entries() const override { return entries_; }
 
-    std::optional<std::string> copyOut(std::size_t index,
+    // The entry's stated size may lie, so the bytes are counted as they come.
+    std::optional<CopyFailure> copyOut(std::size_t index,
                                        const std::filesystem::path& file) const override {
         const ZipFileHandle in(zip_fopen_index(archive_.get(), indices_.at(index), 0));
         if (!in)
-            return zip_strerror(archive_.get());
+            return CopyFailure{false, zip_strerror(archive_.get())};
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         char buffer[1 << 16];
+        std::uintmax_t written = 0;
         zip_int64_t got = 0;
-        while ((got = zip_fread(in.get(), buffer, sizeof buffer)) > 0)
+        while ((got = zip_fread(in.get(), buffer, sizeof buffer)) > 0) {
+            written += static_cast<std::uintmax_t>(got);
+            if (written > largestTableBytes)
+                return CopyFailure{true, ""};
             out.write(buffer, got);
+        }
         if (got < 0)
-            return zip_file_strerror(in.get());
+            return CopyFailure{false, zip_file_strerror(in.get())};
         out.close();
         if (out.fail())
-            return "cannot write " + file.string();
+            return CopyFailure{false, "cannot write " + file.string()};
         return std::nullopt;
     }
 

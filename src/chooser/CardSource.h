@@ -3,6 +3,7 @@
 #include "chooser/CardProblem.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -13,6 +14,16 @@
 namespace tallowmere::chooser {
 
 // One file of a source that may be a table of the card.
+// No race card table comes near this (the largest card's is about 1 MB);
+// a larger file is refused before more of it is read or written.
+inline constexpr std::uintmax_t largestTableBytes = 64u << 20;
+
+// Why an entry was not copied out.
+struct CopyFailure {
+    bool tooLarge = false; // larger than largestTableBytes
+    std::string reason;    // otherwise, the system's text
+};
+
 struct SourceEntry {
     std::string name;     // the file name alone, without its folders
     std::string location; // where it is, as the user would find it
@@ -26,8 +37,9 @@ class CardSource {
     virtual ~CardSource() = default;
 
     virtual const std::vector<SourceEntry>& entries() const = 0;
-    // Writes the bytes of entry `index` to `file`; the reason of a failure.
-    virtual std::optional<std::string> copyOut(std::size_t index,
+    // Writes the bytes of entry `index` to `file`, up to largestTableBytes;
+    // why it could not, or nothing.
+    virtual std::optional<CopyFailure> copyOut(std::size_t index,
                                                const std::filesystem::path& file) const = 0;
 };
 

@@ -83,10 +83,31 @@ std::vector<std::string> scratchedFinisherLines(const CardStore& store,
     return lines;
 }
 
+namespace {
+
+// No results chart comes near this; a larger file is not read at all.
+constexpr std::uintmax_t largestChartBytes = 64u << 20;
+
+bool tooLargeForAChart(Form1& form, const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) <= largestChartBytes || error)
+        return false;
+    form.platform.showMessage({"Tallowmere TB",
+                               "\"" + path.string() +
+                                   "\" is larger than 64 MB: it is not a results chart. Nothing "
+                                   "was recorded.",
+                               MessageButtons::Ok, MessageIcon::Exclamation});
+    return true;
+}
+
+} // namespace
+
 void EBET_Click(Form1& form) {
     if (form.ActiveCardFile.empty())
         return; // no card, so no chart of it
     const std::filesystem::path path = resultsChartPath(form);
+    if (tooLargeForAChart(form, path))
+        return;
     const auto chart = text::readLines(path);
     if (!chart) {
         form.platform.showMessage({"Tallowmere TB",

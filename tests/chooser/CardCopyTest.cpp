@@ -1,5 +1,6 @@
 #include "chooser/CardCopy.h"
 
+#include "chooser/CardSource.h"
 #include "support/TempFolder.h"
 
 #include <functional>
@@ -156,11 +157,15 @@ TEST_F(CardCopyTest, ABadZipChangesNothing) {
     typed[2].bytes = "THRRDR, typed by hand";
     auto twice = sampleEntries([](std::string name) { return "one/" + name; });
     twice.push_back({"two/thr2dr.dbf", sampleTable("THR2DR.DBF")});
+    // A table followed by zeros: a small .zip that would fill the disk.
+    auto bomb = sampleEntries();
+    bomb[1].bytes.resize(largestTableBytes + 1);
     const std::tuple<std::vector<ZipEntry>, CardProblem::Kind, std::string> cases[] = {
         {missing, CardProblem::Kind::TableMissing, "THRJDR.DBF"},
         {damaged(sampleEntries()), CardProblem::Kind::TableDamaged, "THRRDR.DBF"},
         {typed, CardProblem::Kind::TableDamaged, "THRRDR.DBF"},
         {twice, CardProblem::Kind::TableTwice, "THR2DR.DBF"},
+        {bomb, CardProblem::Kind::TableTooLarge, "THR2DR.DBF"},
     };
     for (const auto& [entries, kind, table] : cases) {
         writeZip(elsewhere / "card.zip", entries);
@@ -175,6 +180,14 @@ TEST_F(CardCopyTest, ATableThatCannotBePutInPlaceTakesEveryMoveBack) {
     writePreviousCard();
     std::filesystem::create_directory(trackMaster() / "THRTDR.DBF");
     expectRefused(sampleCard, CardProblem::Kind::CopyFailed, "");
+}
+
+TEST_F(CardCopyTest, AFolderTableLargerThanAnyCardsIsRefusedUnread) {
+    writePreviousCard();
+    for (const std::string_view table : cardTableFiles)
+        std::filesystem::copy_file(sampleCard / table, elsewhere.path() / table);
+    std::filesystem::resize_file(elsewhere / "THRRDR.DBF", largestTableBytes + 1);
+    expectRefused(elsewhere.path(), CardProblem::Kind::TableTooLarge, "THRRDR.DBF");
 }
 
 } // namespace

@@ -160,6 +160,12 @@ inline std::vector<BadInput> badInputs() {
                         b += "Weather Clear   Track Fast   Turf Firm   Attendance 12,000\r\n";
                 }),
             {"start", "auto-record", "close"}, 0, "", cardFile),
+        row("ResultsChartOf64MBAndAByte",
+            changeBytes("Results/  SAR_20261205.pmr",
+                        [](std::string& b) { b.resize((64u << 20) + 1, ' '); }),
+            {"start", "auto-record"}, 0,
+            "MESSAGE Tallowmere TB: \"ROOT/Results/  SAR_20261205.pmr\" is larger than 64 MB: it "
+            "is not a results chart. Nothing was recorded.\n"),
         row("TrackEditorLineOf10MB",
             changeBytes("TrackEditor.ini",
                         [](std::string& b) { b.insert(0, std::string(10'000'000, 'x') + "\r\n"); }),
