@@ -35,21 +35,33 @@ bool hasExtension(const fs::path& file, std::string_view extension) {
     return found == extension;
 }
 
-std::vector<fs::path> filesWithExtension(const fs::path& folder, std::string_view extension) {
+// The regular files of the folder with that extension, in name order. An
+// entry that cannot be looked at (a link loop) is none of them.
+std::vector<fs::path> filesWithExtension(const fs::path& folder, std::string_view extension,
+                                         std::error_code& error) {
     std::vector<fs::path> found;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error))
-        if (entry.is_regular_file() && hasExtension(entry.path(), extension))
-            found.push_back(entry.path());
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code unknown;
+        if (it->is_regular_file(unknown) && hasExtension(it->path(), extension))
+            found.push_back(it->path());
+    }
     std::sort(found.begin(), found.end());
     return found;
+}
+
+std::vector<fs::path> filesWithExtension(const fs::path& folder, std::string_view extension) {
+    std::error_code ignored; // the folder was read a moment before
+    return filesWithExtension(folder, extension, ignored);
 }
 
 // A fresh folder under the system's temporary folder, removed with its contents.
 class ScratchFolder {
   public:
     ScratchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tallowmere-replay-XXXXXX").string();
+        std::error_code error;
+        const fs::path temporary = fs::temp_directory_path(error);
+        std::string pattern =
+            ((error ? fs::path("/tmp") : temporary) / "tallowmere-replay-XXXXXX").string();
         if (mkdtemp(pattern.data()))
             path_ = pattern;
     }
@@ -148,12 +160,19 @@ ReplayOutcome skipped(const SeasonCard& card, std::string reason) {
 std::vector<SeasonCard> seasonCards(const fs::path& folder) {
     std::vector<SeasonCard> cards;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (!entry.is_directory())
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path entry = it->path();
+        std::error_code unreadable;
+        const bool isFolder = it->is_directory(unreadable);
+        if (unreadable) {
+            cards.push_back({entry.filename().string(), entry, "", unreadable.message()});
             continue;
-        TableView races = TableView::open(entry.path(), "RACEDR");
+        }
+        if (!isFolder)
+            continue;
+        TableView races = TableView::open(entry, "RACEDR");
         races.moveFirst();
-        cards.push_back({entry.path().filename().string(), entry.path(), races.field("RACE_DATE")});
+        cards.push_back({entry.filename().string(), entry, races.field("RACE_DATE"), ""});
     }
     std::sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
         return std::tie(a.raceDate, a.subfolder) < std::tie(b.raceDate, b.subfolder);
@@ -163,7 +182,12 @@ std::vector<SeasonCard> seasonCards(const fs::path& folder) {
 
 ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
                          const fs::path& scratchRoot) {
-    const auto charts = filesWithExtension(card.folder, ".pmr");
+    if (!card.unreadable.empty())
+        return skipped(card, "cannot be read: " + card.unreadable);
+    std::error_code error;
+    const auto charts = filesWithExtension(card.folder, ".pmr", error);
+    if (error)
+        return skipped(card, "cannot be read: " + error.message());
     if (charts.empty())
         return skipped(card, "no results chart");
     if (auto problem = tableProblem(card))
@@ -210,7 +234,11 @@ std::vector<ReplayOutcome> replaySeason(const fs::path& folder, const fs::path& 
 std::string replayReport(const ReplayOutcome& outcome) {
     if (outcome.archiveLine)
         return *outcome.archiveLine;
-    return "SKIPPED " + outcome.subfolder + ": " + outcome.skipReason;
+    // A line end in a folder's name would split its line in two.
+    std::string subfolder;
+    for (const char c : outcome.subfolder)
+        subfolder += c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+    return "SKIPPED " + subfolder + ": " + outcome.skipReason;
 }
 
 std::vector<std::string> linesNotArchived(const std::vector<ReplayOutcome>& outcomes,

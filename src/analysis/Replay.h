@@ -13,7 +13,8 @@ namespace tallowmere::analysis {
 struct SeasonCard {
     std::string subfolder;
     std::filesystem::path folder;
-    std::string raceDate; // of its RACEDR table, YYYYMMDD
+    std::string raceDate;   // of its RACEDR table, YYYYMMDD
+    std::string unreadable; // why the subfolder could not be looked at, or empty
 };
 
 // What replaying a card gave: the archive line Record wrote, or why the card

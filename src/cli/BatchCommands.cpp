@@ -19,6 +19,7 @@
 #include "selection/Scratches.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tallowmere::cli {
 
@@ -69,6 +70,13 @@ bool svgFile(const Args& args) {
 bool typedBox(const Args& args) {
     return (args[0] == "Text39" && numberIn(args[1], 1, 8)) ||
            (args[0] == "Text57" && numberIn(args[1], 0, 9));
+}
+
+std::optional<std::string> notAFolder(const Args& args) {
+    std::error_code error;
+    if (std::filesystem::is_directory(args[0], error))
+        return std::nullopt;
+    return "\"" + args[0] + "\" is not a folder";
 }
 
 Refusal always(const Form1&, const Args&) {
@@ -195,7 +203,7 @@ const std::vector<BatchCommand>& batchCommands() {
          showProfile},
         {"print", 0, noArguments, needsItem<&Menus::Print1>, click<Print1_Click>},
         {"print-profile", 0, noArguments, needsItem<&Menus::Print2>, click<Print2_Click>},
-        {"replay", 1, anyArguments, always, replayCards, false, "--into-archive"},
+        {"replay", 1, anyArguments, always, replayCards, false, "--into-archive", notAFolder},
         {"profile-chart", 2, svgFile, always, writeProfileChart},
         {"profile-stats", 1, anyArguments, always, printProfileStats},
         {"export", 2, oneOf({"profile", "summary"}), exportRefusal, exportGrid},

@@ -28,6 +28,9 @@ struct BatchCommand {
     bool endsTheProgram = false;
     // A word the command may take after its arguments ("--into-archive").
     std::string_view optionalWord = {};
+    // What is wrong with arguments of the right form (a folder that is none),
+    // told as it stands; nothing when they are fine.
+    std::function<std::optional<std::string>(const Args&)> argumentProblem = {};
 };
 
 const BatchCommand* findBatchCommand(std::string_view name);

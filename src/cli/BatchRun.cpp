@@ -62,6 +62,9 @@ std::optional<std::string> parse(const Args& arguments, Request& request) {
                 shown += " " + argument;
             return name + ": bad argument" + shown;
         }
+        if (command->argumentProblem)
+            if (auto problem = command->argumentProblem(invocation.arguments))
+                return name + ": " + *problem;
         ended = command->endsTheProgram;
         request.invocations.push_back(std::move(invocation));
     }

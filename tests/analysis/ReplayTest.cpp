@@ -58,6 +58,22 @@ TEST(Replay, GivesTheArchiveLinesOfWorkingEachCardByHand) {
     EXPECT_FALSE(fs::exists(season / "TBA.ini"));
 }
 
+// A link loop, beside the cards or inside one, never ends the replay; a
+// folder's name stays on its one line.
+TEST(Replay, SkipsWhatItCannotReadAndKeepsEachOnOneLine) {
+    TempFolder season;
+    ASSERT_TRUE(writeSeason({.seed = 3, .shape = {}, .raceDate = "20260601", .track = ""}, 1,
+                            season.path()));
+    fs::create_symlink("loop", season / "loop");
+    fs::create_symlink("inner", season / "card-001" / "inner");
+    fs::create_directory(season / "two\nlines");
+    const auto lines = reports(replaySeason(season.path(), season / "TrackEditor.ini"));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "SKIPPED loop: cannot be read: Too many levels of symbolic links");
+    EXPECT_EQ(lines[1], "SKIPPED two\\nlines: no results chart");
+    EXPECT_EQ(lines[2].substr(0, 14), "   CD_20260601");
+}
+
 // The cards go by race date, not by subfolder name; a cancel stops the replay.
 TEST(Replay, GoesByRaceDateAndStopsWhenCancelled) {
     TempFolder season;
