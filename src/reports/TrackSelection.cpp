@@ -5,6 +5,8 @@
 #include "text/TextFiles.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace tallowmere {
 namespace {
@@ -18,7 +20,7 @@ void showTrackList(Form1& form, const std::filesystem::path& trackList) {
     list.items.clear();
     for (auto& code : text::readLines(trackList).value_or(std::vector<std::string>{})) {
         list.items.push_back(std::move(code));
-        list.height = 225 * static_cast<int>(list.items.size()) + 700;
+        list.height = trackListHeight(list.items.size());
     }
     list.items.push_back("---------------------");
     list.items.push_back("EXIT");
@@ -41,6 +43,12 @@ std::vector<std::string> distinctTrackCodes(const std::vector<std::string>& arch
         codes.push_back(code);
     }
     return codes;
+}
+
+int trackListHeight(std::size_t codes) {
+    constexpr std::uint64_t largest = std::numeric_limits<int>::max();
+    const std::uint64_t height = 225 * std::uint64_t{codes} + 700;
+    return static_cast<int>(std::min(height, largest));
 }
 
 std::string trackListText(const std::vector<std::string>& codes) {

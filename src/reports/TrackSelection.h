@@ -12,6 +12,10 @@ namespace tallowmere {
 // place (a blank code is never new while a place is free).
 std::vector<std::string> distinctTrackCodes(const std::vector<std::string>& archive);
 
+// The height of the track list holding `codes` codes of TargetTracks.txt: 225
+// twips a code and 700 more, at most the largest int.
+int trackListHeight(std::size_t codes);
+
 // TargetTracks.txt: a code a line, each ended by CR LF.
 std::string trackListText(const std::vector<std::string>& codes);
 

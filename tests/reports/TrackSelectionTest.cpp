@@ -25,6 +25,7 @@ TEST(TrackSelection, TheFirstUseListsNothingAndTheNextTheArchivesTracks) {
     Select_Click(form);
     EXPECT_EQ(form.List1.items, (Lines{"CD", "SAR", "CT", "---------------------", "EXIT"}));
     EXPECT_EQ(form.List1.height, 1375);
+    EXPECT_EQ(trackListHeight(10'000'000), std::numeric_limits<int>::max()) << "a huge list";
 }
 
 TEST(TrackSelection, KeepsTheFirstHundredCodes) {
