@@ -28,7 +28,10 @@ bool tellSaveOutcome(Form1& form, const std::filesystem::path& file,
         return false;
     told = true;
     form.platform.showMessage(
-        {"Tallowmere TB", "The race card could not be saved to " + file.string() + ": " + *reason,
+        {"Tallowmere TB",
+         text::isNotRegularFile(file)
+             ? text::notRegularFileText(file)
+             : "The race card could not be saved to " + file.string() + ": " + *reason,
          MessageButtons::Ok, MessageIcon::Exclamation});
     return false;
 }

@@ -78,10 +78,12 @@ std::optional<RecordArrays> withRecordFileText(RecordArrays arrays, std::string_
 
 RecordFileLoad loadRecordFile(const std::filesystem::path& file, RecordArrays arrays,
                               int raceCount) {
-    const auto content = text::readWholeFile(file);
-    if (!content)
+    const text::FileRead read = text::readFileChecked(file);
+    if (read.status == text::FileRead::Status::NotRegular)
+        return {RecordFileStatus::NotRegular, std::move(arrays)};
+    if (read.status != text::FileRead::Status::Read)
         return {RecordFileStatus::Missing, std::move(arrays)};
-    auto loaded = withRecordFileText(arrays, *content, raceCount);
+    auto loaded = withRecordFileText(arrays, read.content, raceCount);
     if (!loaded)
         return {RecordFileStatus::DoesNotMatch, std::move(arrays)};
     return {RecordFileStatus::Loaded, std::move(*loaded)};

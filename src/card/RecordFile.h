@@ -20,7 +20,7 @@ std::string recordFileText(const RecordArrays& arrays, int raceCount);
 std::optional<RecordArrays> withRecordFileText(RecordArrays arrays, std::string_view content,
                                                int raceCount);
 
-enum class RecordFileStatus { Loaded, Missing, DoesNotMatch };
+enum class RecordFileStatus { Loaded, Missing, DoesNotMatch, NotRegular };
 
 struct RecordFileLoad {
     RecordFileStatus status;

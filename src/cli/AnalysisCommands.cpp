@@ -21,6 +21,10 @@ void tellFailure(Form1& form, const std::string& problem) {
 
 // Whether the file was written; a failure is told.
 bool writeOrTell(Form1& form, const std::string& file, const std::string& bytes) {
+    if (text::isNotRegularFile(file)) {
+        tellFailure(form, text::notRegularFileText(file));
+        return false;
+    }
     const auto problem = text::replaceFile(file, bytes);
     if (problem)
         tellFailure(form, "Cannot write " + file + ": " + *problem);

@@ -131,8 +131,12 @@ void MainWindow::exportGrid() {
     const QString file = askExportFile();
     if (file.isEmpty())
         return;
-    if (const auto problem =
-            text::replaceFile(file.toStdString(), analysis::csvText(analysis::gridRows(*grid))))
+    const std::filesystem::path target = file.toStdString();
+    if (text::isNotRegularFile(target))
+        platform_.showMessage({"Tallowmere TB", text::notRegularFileText(target),
+                               MessageButtons::Ok, MessageIcon::Critical});
+    else if (const auto problem =
+                 text::replaceFile(target, analysis::csvText(analysis::gridRows(*grid))))
         platform_.showMessage({"Tallowmere TB", "Cannot write " + file.toStdString(),
                                MessageButtons::Ok, MessageIcon::Critical});
 }

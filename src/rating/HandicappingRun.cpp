@@ -6,6 +6,7 @@
 #include "card/DataRoot.h"
 #include "card/RecordFile.h"
 #include "card/ScratchFile.h"
+#include "card/UnusableFiles.h"
 #include "model/MakerLines.h"
 #include "model/RaceBoxes.h"
 #include "rating/PaceRating.h"
@@ -19,7 +20,6 @@
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
-#include <fstream>
 #include <set>
 
 namespace tallowmere {
@@ -148,16 +148,15 @@ std::filesystem::path keySelectionsPath(const Form1& form) {
 // Creates (or empties) the key-selections file, finds the track's name, and
 // writes the file's six head lines.
 void writeKeySelectionsHead(Form1& form, const TrackFile& tracks) {
-    std::ofstream file;
-    if (!form.KeySelectionsFile.empty())
-        file.open(keySelectionsPath(form), std::ios::binary | std::ios::trunc);
+    const bool writable =
+        !form.KeySelectionsFile.empty() && !refusedAsNotRegular(form, keySelectionsPath(form));
     showTrackName(form, tracks);
-    if (!file.is_open())
-        return;
-    file << "Tallowmere Thoroughbred\r\n"
-         << maker::makerLine << "\r\n"
-         << form.Card.RaceTrack.valueAt(1) << " " << form.Label4.valueAt(0).caption << "\r\n"
-         << form.Card.RaceDate.valueAt(1) << "\r\n\r\nKEY SELECTIONS\r\n";
+    if (writable)
+        text::writeWholeFile(keySelectionsPath(form),
+                             "Tallowmere Thoroughbred\r\n" + std::string(maker::makerLine) +
+                                 "\r\n" + form.Card.RaceTrack.valueAt(1) + " " +
+                                 form.Label4.valueAt(0).caption + "\r\n" +
+                                 form.Card.RaceDate.valueAt(1) + "\r\n\r\nKEY SELECTIONS\r\n");
 }
 
 void pickEveryRace(Form1& form) {
@@ -180,6 +179,9 @@ bool restoreSavedCard(Form1& form) {
     RecordFileLoad load = loadRecordFile(file, form.Records, form.Card.RaceCount);
     if (load.status == RecordFileStatus::Loaded)
         form.Records = std::move(load.arrays);
+    // Its saves will fail alike: the user is told once.
+    if (load.status == RecordFileStatus::NotRegular)
+        form.RecordSaveFailureTold = refusedAsNotRegular(form, file);
     if (load.status == RecordFileStatus::DoesNotMatch) {
         form.KeepRecordFileAsBackup = true;
         form.platform.showMessage({"Tallowmere TB",

@@ -1,5 +1,6 @@
 #include "reports/BettingProfile.h"
 
+#include "card/UnusableFiles.h"
 #include "reports/ProfileSelection.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
@@ -69,17 +70,36 @@ std::optional<BettingProfile> bettingProfile(std::string_view selector,
     return BettingProfile{archiveCopyText(*kept), profileGrid(newestFirst(*kept))};
 }
 
+namespace {
+
+// The archive's bytes; nothing when it is missing or cannot be read, which
+// the user is told.
+std::optional<std::string> readArchive(Form1& form) {
+    const auto archive = form.WorkFolder / "TBA.ini";
+    text::FileRead read = text::readFileChecked(archive);
+    if (read.status == text::FileRead::Status::NotRegular)
+        refusedAsNotRegular(form, archive);
+    if (read.status == text::FileRead::Status::Failed)
+        form.platform.showMessage({"Tallowmere TB", archiveUnreadableText(archive, read.reason),
+                                   MessageButtons::Ok, MessageIcon::Exclamation});
+    if (read.status != text::FileRead::Status::Read)
+        return std::nullopt;
+    return std::move(read.content);
+}
+
+} // namespace
+
 // The archive is read whole and its lines are kept as views; TBA.txt is
 // written and let go before the grid is made, so that the largest archive
 // never has its copy and its grid in memory at once.
 void Profile2(Form1& form, const std::string& selector) {
     if (!prepareProfileScreen(form, selector))
         return;
-    const auto content = text::readWholeFile(form.WorkFolder / "TBA.ini");
+    const auto content = readArchive(form);
     const auto kept = selectArchiveLines(
         upperCase(selector), content ? std::optional(text::lineViews(*content)) : std::nullopt,
         TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
-    if (!kept)
+    if (!kept || refusedAsNotRegular(form, form.WorkFolder / "TBA.txt"))
         return;
     if (text::replaceFile(form.WorkFolder / "TBA.txt", archiveCopyText(*kept)))
         return;

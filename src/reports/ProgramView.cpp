@@ -3,6 +3,7 @@
 #include "app/AppCommands.h"
 #include "card/CardFileNames.h"
 #include "card/DataRoot.h"
+#include "card/UnusableFiles.h"
 #include "reports/CardViewHeads.h"
 #include "text/Masks.h"
 #include "text/Numbers.h"
@@ -10,7 +11,6 @@
 #include "text/Texts.h"
 
 #include <algorithm>
-#include <fstream>
 #include <utility>
 
 namespace tallowmere {
@@ -149,18 +149,16 @@ void Program_Click(Form1& form) {
     if (form.ActiveCardFile.empty())
         return;
     const DataRoot root{form.DataRoot};
-    {
-        // The card's selections file exists after the program view, empty at first.
-        std::ofstream selections(root.selectionsFolder() /
-                                     cardFileWithExtension(form.ActiveCardFile, "pms"),
-                                 std::ios::binary | std::ios::app);
-    }
+    // The card's selections file exists after the program view, empty at first.
+    (void)text::appendText(
+        root.selectionsFolder() / cardFileWithExtension(form.ActiveCardFile, "pms"), "");
     const ProgramFile program =
         programFile(form.Card, form.Selections, form.Label4.valueAt(0).caption);
     storeFormatted(form.Card, program.formatted);
     form.CurrentRace = static_cast<std::int16_t>(form.Card.RaceCount + 1);
     const auto file = root.programsFolder() / cardFileWithExtension(form.ActiveCardFile, "ppp");
-    text::writeWholeFile(file, program.text);
+    if (!refusedAsNotRegular(form, file))
+        text::writeWholeFile(file, program.text);
     showTextFile(form, file);
 }
 

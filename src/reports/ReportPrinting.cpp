@@ -1,6 +1,7 @@
 #include "reports/ReportPrinting.h"
 
 #include "app/AppCommands.h"
+#include "card/UnusableFiles.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
@@ -28,7 +29,8 @@ std::string rowLine(const Grid& profile, int r) {
 void writeProfileResults(Form1& form, int lastRow, bool spaced) {
     const auto file = form.WorkFolder / "Profile Results.txt";
     // A file that cannot be written is still shown, as it stands.
-    (void)text::replaceFile(file, profileResultsText(form.MSFlexGrid3, lastRow, spaced));
+    if (!refusedAsNotRegular(form, file))
+        (void)text::replaceFile(file, profileResultsText(form.MSFlexGrid3, lastRow, spaced));
     showTextFile(form, file);
 }
 

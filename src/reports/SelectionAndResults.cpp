@@ -1,6 +1,7 @@
 #include "reports/SelectionAndResults.h"
 
 #include "card/CardSaving.h"
+#include "card/UnusableFiles.h"
 #include "model/RaceBoxes.h"
 #include "reports/SummaryHits.h"
 #include "reports/SummaryReport.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 
 namespace tallowmere {
 namespace {
@@ -153,8 +153,6 @@ void SelectionAndResults_Click(Form1& form) {
     Grid& grid = form.MSFlexGrid2;
     grid.visible = true;
     grid.width = 18500;
-    std::ofstream report(form.WorkFolder / "Todays Results.txt",
-                         std::ios::binary | std::ios::trunc);
     ColumnTotals totals{};
     for (int k = 1; k <= 4; ++k)
         form.SelectionWins.set(k, 0);
@@ -168,8 +166,10 @@ void SelectionAndResults_Click(Form1& form) {
     for (int race = 1; race <= form.Card.RaceCount; ++race)
         showRaceHits(form, race, judgeRace(outcomeOf(form.Records.CardPicks, race)), totals);
     showTotalsAndPercentages(form, totals);
-    report << summaryReportText(grid, form.Card.RaceCount, form.Label1.caption,
-                                shortRaceDate(form));
+    const auto report = form.WorkFolder / "Todays Results.txt";
+    if (!refusedAsNotRegular(form, report))
+        text::writeWholeFile(report, summaryReportText(grid, form.Card.RaceCount,
+                                                       form.Label1.caption, shortRaceDate(form)));
     saveChangedRecordArrays(form);
 }
 

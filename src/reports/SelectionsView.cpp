@@ -3,6 +3,7 @@
 #include "app/AppCommands.h"
 #include "card/CardFileNames.h"
 #include "card/DataRoot.h"
+#include "card/UnusableFiles.h"
 #include "reports/CardViewHeads.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
@@ -47,8 +48,9 @@ void Selections_Click(Form1& form) {
         return;
     const auto file = DataRoot{form.DataRoot}.selectionsFolder() /
                       cardFileWithExtension(form.ActiveCardFile, "pms");
-    text::writeWholeFile(
-        file, selectionsFile(form.Card, form.Selections, form.Label4.valueAt(0).caption));
+    if (!refusedAsNotRegular(form, file))
+        text::writeWholeFile(
+            file, selectionsFile(form.Card, form.Selections, form.Label4.valueAt(0).caption));
     form.CurrentRace = static_cast<std::int16_t>(form.Card.RaceCount + 1);
     showTextFile(form, file);
 }

@@ -1,6 +1,7 @@
 #include "results/Archive.h"
 
 #include "card/CardFileNames.h"
+#include "card/UnusableFiles.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
@@ -36,11 +37,25 @@ std::string archiveLine(std::string_view stem, int raceCount,
     return line;
 }
 
+std::optional<std::string> archiveRefusal(const std::filesystem::path& archive) {
+    if (text::isNotRegularFile(archive))
+        return text::notRegularFileText(archive);
+    const text::FileRead read = text::readFileChecked(archive);
+    if (read.status == text::FileRead::Status::Failed)
+        return archiveUnreadableText(archive, read.reason) + " Nothing was recorded.";
+    return std::nullopt;
+}
+
 std::optional<std::string> appendArchiveLine(const std::filesystem::path& archive,
                                              std::string_view line) {
+    if (auto refusal = archiveRefusal(archive))
+        return refusal;
     const auto held = text::readWholeFile(archive);
     const bool endsOpen = held && !held->empty() && held->back() != '\n' && held->back() != '\r';
-    return text::appendToFile(archive, (endsOpen ? "\r\n" : "") + std::string(line) + "\r\n");
+    if (const auto reason =
+            text::appendToFile(archive, (endsOpen ? "\r\n" : "") + std::string(line) + "\r\n"))
+        return "The archive could not be written to " + archive.string() + ": " + *reason;
+    return std::nullopt;
 }
 
 int racesWithResults(const CardPicksArray& picks, int raceCount) {
@@ -83,6 +98,12 @@ bool cardReadyToRecord(Form1& form) {
 } // namespace
 
 void Command4_Click(Form1& form) {
+    const std::filesystem::path archive = form.WorkFolder / "TBA.ini";
+    if (const auto refusal = archiveRefusal(archive)) {
+        form.platform.showMessage(
+            {"Tallowmere TB", *refusal, MessageButtons::Ok, MessageIcon::Exclamation});
+        return;
+    }
     if (!cardReadyToRecord(form))
         return;
     if (form.Command4.enabled)
@@ -92,14 +113,11 @@ void Command4_Click(Form1& form) {
         totalsRow.push_back(form.MSFlexGrid2.text(21, column));
     for (int k = 1; k <= 4; ++k)
         form.SelectionWins.set(k, counterOf(cellOf(totalsRow, k)));
-    const std::filesystem::path archive = form.WorkFolder / "TBA.ini";
     const std::string line =
         archiveLine(cardStem(form.ActiveCardFile), form.Card.RaceCount, totalsRow);
-    if (const auto reason = appendArchiveLine(archive, line))
+    if (const auto problem = appendArchiveLine(archive, line))
         form.platform.showMessage(
-            {"Tallowmere TB",
-             "The archive could not be written to " + archive.string() + ": " + *reason,
-             MessageButtons::Ok, MessageIcon::Exclamation});
+            {"Tallowmere TB", *problem, MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 } // namespace tallowmere

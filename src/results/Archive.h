@@ -35,9 +35,14 @@ std::int16_t counterOf(std::string_view cell);
 std::string archiveLine(std::string_view stem, int raceCount,
                         const std::vector<std::string>& totalsRow);
 
+// Why nothing may be appended to the archive, as the user is told: it is not
+// a regular file, or it cannot be read (a line appended blind could be glued
+// to its last one). Nothing when it is missing or readable.
+std::optional<std::string> archiveRefusal(const std::filesystem::path& archive);
+
 // Appends the line, and its CR LF, to the archive; a file that does not end
-// with a line end gets one first, so the line stands alone. The reason of a
-// failure, nothing on success.
+// with a line end gets one first, so the line stands alone. What the user is
+// told of a failure, nothing on success.
 std::optional<std::string> appendArchiveLine(const std::filesystem::path& archive,
                                              std::string_view line);
 

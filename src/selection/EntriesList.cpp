@@ -3,6 +3,7 @@
 #include "app/AppCommands.h"
 #include "card/CardFileNames.h"
 #include "card/DataRoot.h"
+#include "card/UnusableFiles.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
@@ -75,7 +76,8 @@ void Entries_Click(Form1& form) {
     const EntriesList list = entriesList(form.Card, form.Selections);
     storeEntriesListLines(form.Card, list.lines);
     const auto file = DataRoot{form.DataRoot}.entriesFolder() / listFile;
-    text::writeWholeFile(file, list.text);
+    if (!refusedAsNotRegular(form, file))
+        text::writeWholeFile(file, list.text);
     showTextFile(form, file);
 }
 

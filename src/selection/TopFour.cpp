@@ -2,10 +2,10 @@
 
 #include "card/DataRoot.h"
 #include "text/Numbers.h"
+#include "text/TextFiles.h"
 #include "text/Texts.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace tallowmere {
 namespace {
@@ -24,8 +24,7 @@ std::string programOf(const CardStore& store, const std::optional<Pick>& pick) {
 }
 
 void appendLine(const std::filesystem::path& file, const std::string& line) {
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    out << line + "\r\n";
+    (void)text::appendText(file, line + "\r\n");
 }
 
 } // namespace

@@ -42,29 +42,115 @@ std::vector<std::string> splitLines(std::string_view content) {
     return {views.begin(), views.end()};
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    // One read of the size the file has, then whatever it has gained since.
-    const auto size = std::filesystem::file_size(path, error);
-    std::string content(error ? 0 : size, '\0');
-    in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    content.resize(static_cast<std::size_t>(in.gcount()));
-    content.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return content;
+namespace {
+
+std::string systemReason() {
+    return std::strerror(errno);
 }
 
+// A descriptor that closes itself.
+struct OpenFile {
+    int fd = -1;
+    explicit OpenFile(int descriptor) : fd(descriptor) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool isRegular(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Reads to the end: one read of the size the file has, then whatever it has
+// gained since.
+bool readAll(int fd, std::string& content) {
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && status.st_size > 0)
+        content.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0 && errno != EINTR)
+            return false;
+        if (got > 0)
+            content.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+} // namespace
+
+FileRead readFileChecked(const std::filesystem::path& path) {
+    // Without blocking, so that a FIFO or a device is never waited on.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {FileRead::Status::Missing, {}, {}};
+        if (errno == ENXIO)
+            return {FileRead::Status::NotRegular, {}, {}};
+        return {FileRead::Status::Failed, {}, systemReason()};
+    }
+    if (!isRegular(file.fd))
+        return {FileRead::Status::NotRegular, {}, {}};
+    FileRead read{FileRead::Status::Read, {}, {}};
+    if (!readAll(file.fd, read.content))
+        return {FileRead::Status::Failed, {}, systemReason()};
+    return read;
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    FileRead read = readFileChecked(path);
+    if (read.status != FileRead::Status::Read)
+        return std::nullopt;
+    return std::move(read.content);
+}
+
+bool isNotRegularFile(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+std::string notRegularFileText(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\" is not a regular file: nothing was read or written.";
+}
+
+namespace {
+
+// Opens a file to write without blocking, and only a regular one (created
+// when missing); -1 with errno set otherwise.
+int openRegularForWriting(const std::filesystem::path& path, int flags) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | flags, 0644);
+    if (fd < 0)
+        return -1;
+    if (!isRegular(fd)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+bool writeAll(int fd, std::string_view content);
+
+} // namespace
+
 bool writeWholeFile(const std::filesystem::path& path, std::string_view content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    return !out.fail();
+    if (isNotRegularFile(path))
+        return false;
+    const OpenFile file(openRegularForWriting(path, 0));
+    return file.fd >= 0 && ::ftruncate(file.fd, 0) == 0 && writeAll(file.fd, content);
+}
+
+bool appendText(const std::filesystem::path& path, std::string_view content) {
+    if (isNotRegularFile(path))
+        return false;
+    const OpenFile file(openRegularForWriting(path, O_APPEND));
+    return file.fd >= 0 && writeAll(file.fd, content);
 }
 
 std::optional<std::vector<std::string>> readLines(const std::filesystem::path& path) {
@@ -75,10 +161,6 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
 }
 
 namespace {
-
-std::string systemReason() {
-    return std::strerror(errno);
-}
 
 bool writeAll(int fd, std::string_view content) {
     while (!content.empty()) {
@@ -139,8 +221,25 @@ std::error_code renameWithoutReplacing(const std::filesystem::path& from,
     return {};
 }
 
-std::optional<std::string> replaceFile(const std::filesystem::path& path,
+namespace {
+
+// A link to a file stands for the file it leads to, which is replaced; the
+// link stays.
+std::filesystem::path fileBehindLinks(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const auto target = std::filesystem::weakly_canonical(path, error);
+    return error ? path : target;
+}
+
+} // namespace
+
+std::optional<std::string> replaceFile(const std::filesystem::path& target,
                                        std::string_view content) {
+    const std::filesystem::path path = fileBehindLinks(target);
+    if (isNotRegularFile(path))
+        return std::string("not a regular file");
     removeLeftoverTemporaryFiles(path);
     std::string temporary = (path.parent_path() / (temporaryPrefix(path.filename().string()) +
                                                    std::string(temporarySuffix)))
@@ -169,6 +268,8 @@ std::optional<std::string> replaceFile(const std::filesystem::path& path,
 }
 
 std::optional<std::string> removeFile(const std::filesystem::path& path) {
+    if (isNotRegularFile(path))
+        return std::string("not a regular file");
     removeLeftoverTemporaryFiles(path);
     std::error_code error;
     std::filesystem::remove(path, error);
@@ -177,7 +278,9 @@ std::optional<std::string> removeFile(const std::filesystem::path& path) {
 
 std::optional<std::string> appendToFile(const std::filesystem::path& path,
                                         std::string_view content) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (isNotRegularFile(path))
+        return std::string("not a regular file");
+    const int fd = openRegularForWriting(path, O_APPEND);
     if (fd < 0)
         return systemReason();
     std::optional<std::string> reason;

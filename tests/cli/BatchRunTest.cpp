@@ -9,6 +9,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace tallowmere::testing;
 namespace fs = std::filesystem;
@@ -96,6 +97,10 @@ struct BatchCaseTest : ::testing::TestWithParam<BatchCase> {
             fs::copy_file(root / "season" / "TrackEditor.ini", root / "TrackEditor.ini");
         } else if (key == "folder")
             fs::create_directories(root / value);
+        else if (key == "fifo")
+            ASSERT_EQ(::mkfifo((root / value).c_str(), 0644), 0) << value;
+        else if (key == "symlink")
+            fs::create_symlink(arrowed(value).second, root / arrowed(value).first);
         else if (key == "remove")
             fs::remove_all(root / value);
         else if (key == "run")

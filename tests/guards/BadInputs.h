@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <sstream>
+#include <sys/stat.h>
 
 // Bad inputs, one a row: how each is made from the data root of a small card,
 // the tallowmere-cli commands that meet it, and what the user is shown.
@@ -100,6 +101,21 @@ inline Spoil folderFor(std::string table) {
     };
 }
 
+// A FIFO, or a link that leads back to itself, in place of a file.
+inline Spoil fifoAt(std::string file) {
+    return [file](const Root& root) {
+        std::filesystem::remove(root / file);
+        std::filesystem::create_directories((root / file).parent_path());
+        ::mkfifo((root / file).c_str(), 0644);
+    };
+}
+inline Spoil linkLoopAt(std::string file) {
+    return [file](const Root& root) {
+        std::filesystem::remove(root / file);
+        std::filesystem::create_symlink((root / file).filename(), root / file);
+    };
+}
+
 inline BadInput row(std::string name, Spoil spoil, Commands commands, int status, std::string said,
                     std::string asPlain = "", bool unchanged = false) {
     return {name, spoil, commands, status, said, asPlain, unchanged};
@@ -109,6 +125,11 @@ const std::string noRace =
     "MESSAGE Tallowmere TB: No race could be read from the tables in TrackMaster ExE Files.\n";
 const std::string cardFile = "Race Cards/  SAR_20261205.pmd";
 const std::string racedr = "TrackMaster ExE Files/RACEDR.DBF";
+
+inline std::string notRegular(const std::string& file) {
+    return "MESSAGE Tallowmere TB: \"ROOT/" + file +
+           "\" is not a regular file: nothing was read or written.\n";
+}
 
 inline std::vector<BadInput> badInputs() {
     using cardgen::CardRecords;
@@ -166,6 +187,16 @@ inline std::vector<BadInput> badInputs() {
             {"start", "auto-record"}, 0,
             "MESSAGE Tallowmere TB: \"ROOT/Results/  SAR_20261205.pmr\" is larger than 64 MB: it "
             "is not a results chart. Nothing was recorded.\n"),
+        row("ArchiveIsAFifo", fifoAt("TBA.ini"),
+            {"start", "auto-record", "summary", "record", "profile", "ALL"}, 0,
+            notRegular("TBA.ini") + notRegular("TBA.ini")),
+        row("ArchiveIsALinkLoop", linkLoopAt("TBA.ini"),
+            {"start", "auto-record", "summary", "record", "profile", "ALL"}, 0,
+            "MESSAGE Tallowmere TB: The archive \"ROOT/TBA.ini\" could not be read: Too many "
+            "levels of symbolic links. Nothing was recorded.\nMESSAGE Tallowmere TB: The archive "
+            "\"ROOT/TBA.ini\" could not be read: Too many levels of symbolic links.\n"),
+        row("RecordFileIsAFifo", fifoAt(cardFile), {"start", "race", "2", "close"}, 0,
+            notRegular(cardFile)),
         row("TrackEditorLineOf10MB",
             changeBytes("TrackEditor.ini",
                         [](std::string& b) { b.insert(0, std::string(10'000'000, 'x') + "\r\n"); }),

@@ -1,0 +1,19 @@
+#include "card/UnusableFiles.h"
+
+#include "text/TextFiles.h"
+
+namespace tallowmere {
+
+bool refusedAsNotRegular(Form1& form, const std::filesystem::path& file) {
+    if (!text::isNotRegularFile(file))
+        return false;
+    form.platform.showMessage({"Tallowmere TB", text::notRegularFileText(file), MessageButtons::Ok,
+                               MessageIcon::Exclamation});
+    return true;
+}
+
+std::string archiveUnreadableText(const std::filesystem::path& archive, const std::string& reason) {
+    return "The archive \"" + archive.string() + "\" could not be read: " + reason + ".";
+}
+
+} // namespace tallowmere

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/Form1.h"
+
+#include <filesystem>
+
+namespace tallowmere {
+
+// A file the program reads or writes that is there but is not a regular file
+// (a folder, a FIFO, a device) is left alone, and the user is told:
+// "\"<path>\" is not a regular file: nothing was read or written." Whether
+// that was so.
+bool refusedAsNotRegular(Form1& form, const std::filesystem::path& file);
+
+// "The archive \"<path>\" could not be read: <reason>." A card is never
+// appended to an archive that cannot be read: the new line could be glued to
+// its last one.
+std::string archiveUnreadableText(const std::filesystem::path& archive, const std::string& reason);
+
+} // namespace tallowmere
