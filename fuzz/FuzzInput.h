@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -33,13 +34,21 @@ inline std::vector<std::string_view> splitFiles(std::string_view input, std::siz
     return parts;
 }
 
-// A folder in memory (/dev/shm when there is one) for this process, emptied
-// for every input.
+// Where the fuzz targets keep their files: the folder scripts/fuzz names in
+// TALLOWMERE_FUZZ_TMP (it removes it afterwards), else memory (/dev/shm when
+// there is one).
+inline std::filesystem::path fuzzTemporaryFolder() {
+    if (const char* named = std::getenv("TALLOWMERE_FUZZ_TMP"); named && *named)
+        return named;
+    std::error_code error;
+    return std::filesystem::exists("/dev/shm", error) ? std::filesystem::path("/dev/shm")
+                                                      : std::filesystem::temp_directory_path();
+}
+
+// A folder for this process, emptied for every input.
 inline std::filesystem::path freshFolder() {
     static const std::filesystem::path folder =
-        (std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                             : std::filesystem::temp_directory_path()) /
-        ("tallowmere-fuzz-" + std::to_string(::getpid()));
+        fuzzTemporaryFolder() / ("tallowmere-fuzz-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
