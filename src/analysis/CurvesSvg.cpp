@@ -65,8 +65,8 @@ std::string axes(const Scale& scale) {
 
 std::string curveLine(const std::vector<double>& curve, const Scale& scale, const char* colour) {
     std::string points;
-    for (std::size_t k = 0; k < curve.size(); ++k)
-        points += (k ? " " : "") + number(scale.x(k)) + "," + number(scale.y(curve[k]));
+    for (const auto& [k, value] : pointsToDraw(curve))
+        points += (points.empty() ? "" : " ") + number(scale.x(k)) + "," + number(scale.y(value));
     return "<polyline fill=\"none\" stroke=\"" + std::string(colour) + "\" points=\"" + points +
            "\"/>\n";
 }

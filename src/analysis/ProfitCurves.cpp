@@ -1,5 +1,8 @@
 #include "analysis/ProfitCurves.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace tallowmere::analysis {
 
 // Sums as the profile does, so the last point is the profile's own total.
@@ -16,6 +19,21 @@ ProfitCurves profitCurves(const std::vector<CardFigures>& cards) {
         }
     }
     return curves;
+}
+
+std::vector<std::pair<std::size_t, double>> pointsToDraw(const std::vector<double>& curve,
+                                                         std::size_t most) {
+    std::vector<std::pair<std::size_t, double>> points;
+    if (curve.empty() || most < 2)
+        return points;
+    const std::size_t drawn = std::min(curve.size(), most);
+    points.reserve(drawn);
+    for (std::size_t i = 0; i < drawn; ++i) {
+        // Spread over the curve in whole steps, so the last is its last point.
+        const std::size_t k = drawn == 1 ? 0 : i * (curve.size() - 1) / (drawn - 1);
+        points.emplace_back(k, curve[k]);
+    }
+    return points;
 }
 
 } // namespace tallowmere::analysis

@@ -13,4 +13,10 @@ using ProfitCurves = std::array<std::vector<double>, stakedTypeCount>;
 
 ProfitCurves profitCurves(const std::vector<CardFigures>& cards);
 
+// The points of a curve to draw (as k, value), at most `most` of them, evenly
+// spread over it: the first and the last always, so the curve still ends at
+// the profile's total. A curve of no more points is drawn whole.
+std::vector<std::pair<std::size_t, double>> pointsToDraw(const std::vector<double>& curve,
+                                                         std::size_t most = 2000);
+
 } // namespace tallowmere::analysis

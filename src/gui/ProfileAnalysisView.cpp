@@ -25,8 +25,8 @@ QLineSeries* curveSeries(int type, const std::vector<double>& curve) {
     auto* series = new QLineSeries;
     series->setName(QString::fromUtf8(analysis::stakedTypeName(type)));
     series->setColor(QColor(analysis::curveColour(type)));
-    for (std::size_t k = 0; k < curve.size(); ++k)
-        series->append(static_cast<double>(k + 1), curve[k]);
+    for (const auto& [k, value] : analysis::pointsToDraw(curve))
+        series->append(static_cast<double>(k + 1), value);
     return series;
 }
 

@@ -39,6 +39,24 @@ TEST(ProfitCurves, CardsGoInDateOrderAndTypesByTheirStake) {
     EXPECT_EQ(profitCurves({cardWithWin("a", 1.005), cardWithWin("b", 1.005)})[0].back(), -11.91);
 }
 
+// A long profile is drawn with at most 2,000 points a curve, first and last kept.
+TEST(ProfitCurves, ALongCurveIsDrawnThinnedToItsEnds) {
+    const std::vector<double> few = {1.5, -2, 3};
+    const auto whole = pointsToDraw(few);
+    ASSERT_EQ(whole.size(), 3u);
+    EXPECT_EQ(whole[1], (std::pair<std::size_t, double>{1, -2}));
+    std::vector<double> many(100'001);
+    for (std::size_t k = 0; k < many.size(); ++k)
+        many[k] = static_cast<double>(k);
+    const auto drawn = pointsToDraw(many);
+    ASSERT_EQ(drawn.size(), 2000u);
+    EXPECT_EQ(drawn.front().first, 0u);
+    EXPECT_EQ(drawn.back(), (std::pair<std::size_t, double>{100'000, 100'000}));
+    for (std::size_t i = 1; i < drawn.size(); ++i)
+        EXPECT_LT(drawn[i - 1].first, drawn[i].first);
+    EXPECT_TRUE(pointsToDraw({}).empty());
+}
+
 TEST(RoiConfidence, LongestLosingRunCountsConsecutiveLosingCards) {
     const struct {
         std::vector<double> wins;
