@@ -59,7 +59,8 @@ void toggleFromLegend(QChart& chart) {
 } // namespace
 
 ProfileAnalysisView::ProfileAnalysisView(QWidget* parent)
-    : QTabWidget(parent), chartView_(new QChartView), stats_(new QTableWidget) {
+    : QTabWidget(parent), chartView_(new QChartView), stats_(new QTableWidget),
+      statsState_(new QLabel) {
     setObjectName("ProfileAnalysis");
     chartView_->setObjectName("ProfitCurves");
     chartView_->setRenderHint(QPainter::Antialiasing);
@@ -70,9 +71,16 @@ ProfileAnalysisView::ProfileAnalysisView(QWidget* parent)
     addTab(statsTab(), "Confidence");
 }
 
+ProfileAnalysisView::~ProfileAnalysisView() {
+    if (worker_.joinable())
+        worker_.join();
+}
+
 QWidget* ProfileAnalysisView::statsTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
+    statsState_->setObjectName("ProfileStatsState");
+    layout->addWidget(statsState_);
     layout->addWidget(stats_);
     auto* meaning = new QLabel("Low to High: the range that holds 95% of the ROIs got by drawing "
                                "the profile's cards again at random, 2000 times; a range that "
@@ -96,7 +104,28 @@ QWidget* ProfileAnalysisView::curvesTab() {
 
 void ProfileAnalysisView::showCards(const std::vector<analysis::CardFigures>& cards) {
     drawCurves(cards);
-    fillStats(cards);
+    if (worker_.joinable())
+        waiting_ = cards;
+    else
+        workOutStats(cards);
+}
+
+void ProfileAnalysisView::workOutStats(std::vector<analysis::CardFigures> cards) {
+    stats_->setRowCount(0);
+    statsState_->setText(QString("Working out the intervals of %1 cards\u2026").arg(cards.size()));
+    statsState_->show();
+    worker_ = std::thread([this, cards = std::move(cards)] {
+        auto figures = analysis::roiConfidence(cards);
+        QMetaObject::invokeMethod(this, [this, figures = std::move(figures)] {
+            worker_.join();
+            if (waiting_) {
+                workOutStats(std::move(*waiting_)); // a newer profile is on screen
+                waiting_.reset();
+                return;
+            }
+            showStats(figures);
+        });
+    });
 }
 
 void ProfileAnalysisView::drawCurves(const std::vector<analysis::CardFigures>& cards) {
@@ -125,8 +154,8 @@ void ProfileAnalysisView::drawCurves(const std::vector<analysis::CardFigures>& c
     delete old;
 }
 
-void ProfileAnalysisView::fillStats(const std::vector<analysis::CardFigures>& cards) {
-    const auto figures = analysis::roiConfidence(cards);
+void ProfileAnalysisView::showStats(const std::vector<analysis::RoiConfidence>& figures) {
+    statsState_->hide();
     const auto header = analysis::statsHeader();
     stats_->clear();
     stats_->setColumnCount(static_cast<int>(header.size()));

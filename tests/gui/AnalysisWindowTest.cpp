@@ -69,6 +69,7 @@ void AnalysisWindowTest::exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids
     emit marker->clicked();
     QVERIFY(series[2]->isVisible());
     auto* stats = w.find<QTableWidget>("ProfileStats");
+    QTRY_VERIFY(!w.window->profileAnalysis()->workingOutStats());
     QCOMPARE(stats->rowCount(), 11);
     QCOMPARE(stats->item(6, 2)->text(), w.cell("MSFlexGrid3", 7, 12).trimmed());
     QVERIFY(w.window->profileAnalysis()->savePng(

@@ -44,9 +44,16 @@ bool save(QWidget& window, const QString& folder, const QString& name) {
     return saved;
 }
 
+// The confidence figures are pictured once they are worked out.
 void showTab(tallowmere::gui::MainWindow& window, int tab) {
-    if (auto* analysis = window.profileAnalysis())
-        analysis->setCurrentIndex(tab);
+    auto* analysis = window.profileAnalysis();
+    if (!analysis)
+        return;
+    analysis->setCurrentIndex(tab);
+    QElapsedTimer waited;
+    waited.start();
+    while (analysis->workingOutStats() && waited.elapsed() < 120000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
 // Replay Cards on SEASON, pictured once every card is worked.
