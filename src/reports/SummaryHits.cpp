@@ -18,18 +18,6 @@ void pay(RaceHits& hits, int firstColumn, const bool (&bets)[N], int payoff) {
             hits.payouts.push_back({firstColumn + static_cast<int>(i), payoff});
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// A comma after a digit and before exactly three digits groups thousands.
-bool isThousandsSeparator(std::string_view text, std::size_t at) {
-    if (text[at] != ',' || at == 0 || !isDigit(text[at - 1]) || at + 3 >= text.size() ||
-        !std::all_of(text.begin() + at + 1, text.begin() + at + 4, isDigit))
-        return false;
-    return at + 4 == text.size() || !isDigit(text[at + 4]);
-}
-
 // Asks of one race whether finisher Ri is one of the selections Sk; positions
 // count from 1.
 class RaceView {
@@ -105,11 +93,7 @@ void judgeSuperfectas(const RaceView& race, RaceHits& hits) {
 } // namespace
 
 double payoffAmount(std::string_view payoff) {
-    std::string plain;
-    for (std::size_t at = 0; at < payoff.size(); ++at)
-        if (!isThousandsSeparator(payoff, at))
-            plain += payoff[at];
-    return text::numberOf(plain);
+    return text::recordablePayoff(payoff).value_or(0);
 }
 
 RaceHits judgeRace(const RaceOutcome& outcome) {

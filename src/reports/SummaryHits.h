@@ -36,8 +36,9 @@ struct RaceHits {
 // "S2/1-3-4" compares the texts.
 RaceHits judgeRace(const RaceOutcome& race);
 
-// What a payoff adds to its column's total: its leading number, reading
-// thousands separators as a results page writes them ("1,234.50" is 1234.5).
+// What a payoff adds to its column's total: its amount when it is one that
+// may be recorded ("1,234.50" is 1234.5), else nothing, as for a payoff typed
+// wrong.
 double payoffAmount(std::string_view payoff);
 
 } // namespace tallowmere

@@ -30,6 +30,19 @@ const char* placeName(int place) {
     return names[place - 1];
 }
 
+// What the chart held that is no payoff to record was left out: the user is
+// told each line.
+void tellLeftOutPayoffs(Form1& form, const std::vector<LeftOutPayoff>& leftOut) {
+    std::string text;
+    for (const auto& [race, line] : leftOut)
+        text += (text.empty() ? "" : "\n") + ("Race " + std::to_string(race) + ": \"" + line +
+                                              "\" holds no payoff Tallowmere TB can record; it "
+                                              "was left out.");
+    if (!text.empty())
+        form.platform.showMessage(
+            {"Tallowmere TB", text, MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
 // The picks were judged without a horse that ran after all: the user is told.
 void tellScratchedFinishers(Form1& form) {
     const auto lines = scratchedFinisherLines(form.Card, form.Scratched, form.Records.CardPicks);
@@ -123,13 +136,15 @@ void EBET_Click(Form1& form) {
     }
     // A chart whose check failed is not read; only the display step follows.
     const bool read = check.outcome == ChartCheck::Outcome::Passes;
+    ChartReading reading;
     if (read) {
-        const ChartReading reading = readChart(*chart, form.CurrentRace);
+        reading = readChart(*chart, form.CurrentRace);
         recordChartValues(form.Records, reading.values);
         form.CurrentRace = static_cast<std::int16_t>(reading.lastRace);
     }
     showRecordedResults(form);
     saveChangedRecordArrays(form);
+    tellLeftOutPayoffs(form, reading.leftOut);
     if (read)
         tellScratchedFinishers(form);
 }

@@ -35,17 +35,19 @@ std::optional<std::string> chartDate(std::string_view line) {
            std::string(text::columnsOf(line, first + 8, 2));
 }
 
-// Win, place and show payoffs: read as a number, "###.#0", right-aligned in 6.
-std::string payoffText(std::string_view text) {
-    return text::rightAligned(text::formatNumber(text::numberOf(text), "###.#0"), 6);
+// A text without a digit holds no payoff: the chart left it out. One with
+// digits is a payoff to record or none at all ("1e308", "5.4O").
+bool holdsDigits(std::string_view text) {
+    return text.find_first_of("0123456789") != npos;
 }
 
-// Exacta, trifecta and superfecta: the text after the first "$" within the
-// line's last 10 characters (the whole 10 when they hold no "$").
-std::string exoticPayoff(std::string_view line) {
-    const std::string last = text::lastChars(line, 10);
-    const auto dollar = last.find('$');
-    return dollar == npos ? last : last.substr(dollar + 1);
+// Win, place and show payoffs: "###.#0", right-aligned in 6; one the chart
+// leaves out is .00. Nothing for a text that is no payoff to record.
+std::optional<std::string> payoffText(std::string_view text) {
+    const auto amount = holdsDigits(text) ? text::recordablePayoff(text) : 0.0;
+    if (!amount)
+        return std::nullopt;
+    return text::rightAligned(text::formatNumber(*amount, "###.#0"), 6);
 }
 
 // The last blank-separated field of a text.
@@ -53,6 +55,17 @@ std::string lastField(std::string_view text) {
     const std::string whole = text::trimmed(text);
     const auto blank = whole.find_last_of(' ');
     return blank == npos ? whole : whole.substr(blank + 1);
+}
+
+// Exacta, trifecta and superfecta: the whole amount after the line's last
+// "$" (the last field of a line without one), as it stands. Nothing for a
+// text that is no payoff to record.
+std::optional<std::string> exoticPayoff(std::string_view line) {
+    const auto dollar = line.rfind('$');
+    std::string payoff = lastField(dollar == npos ? line : line.substr(dollar + 1));
+    if (holdsDigits(payoff) && !text::recordablePayoff(payoff))
+        return std::nullopt;
+    return payoff;
 }
 
 // The first payoff of a finisher line: the 6 characters from the first digit
@@ -106,6 +119,12 @@ class ChartRecorder {
   private:
     ChartReading reading_;
 
+    // A payoff that is none to record is left out, and its line named once.
+    void leaveOut(std::string_view line) {
+        if (reading_.leftOut.empty() || reading_.leftOut.back().line != line)
+            reading_.leftOut.push_back({reading_.lastRace, std::string(line)});
+    }
+
     // A value for a race outside the rows of CardPayoffs (0 to 20), which only
     // the race the reading starts at can be, ends the reading.
     void store(RecordArray array, int column, std::string text) {
@@ -117,8 +136,11 @@ class ChartRecorder {
     void pick(int column, std::string_view line) {
         store(RecordArray::CardPicks, column, text::firstChars(line, 2));
     }
-    void payoff(int column, std::string text) {
-        store(RecordArray::CardPayoffs, column, std::move(text));
+    void payoff(int column, std::optional<std::string> text, std::string_view line) {
+        if (text)
+            store(RecordArray::CardPayoffs, column, std::move(*text));
+        else if (!reading_.ended)
+            leaveOut(line);
     }
 
     // The race is the number in the 3 characters after the first ":". One
@@ -155,9 +177,9 @@ class ChartRecorder {
         if (!first)
             return;
         const std::string& rest = first->rest;
-        payoff(1, payoffText(first->payoff));
-        payoff(2, payoffText(text::firstChars(rest, 6)));
-        payoff(3, payoffText(rest.find(' ') == npos ? "" : text::lastChars(rest, 6)));
+        payoff(1, payoffText(first->payoff), line);
+        payoff(2, payoffText(text::firstChars(rest, 6)), line);
+        payoff(3, payoffText(rest.find(' ') == npos ? "" : text::lastChars(rest, 6)), line);
     }
 
     void second(std::string_view line) {
@@ -165,23 +187,23 @@ class ChartRecorder {
         const auto first = firstPayoff(line);
         if (!first)
             return;
-        payoff(4, payoffText(first->payoff));
-        payoff(5, payoffText(lastField(first->rest)));
+        payoff(4, payoffText(first->payoff), line);
+        payoff(5, payoffText(lastField(first->rest)), line);
     }
 
     void third(std::string_view line) {
         pick(7, line);
-        payoff(6, payoffText(lastField(line)));
+        payoff(6, payoffText(lastField(line)), line);
     }
 
     void payoffLine(std::string_view line) {
         const std::string_view bet = text::columnsOf(line, 7, 2);
         if (bet == "EX") {
-            payoff(7, exoticPayoff(line));
+            payoff(7, exoticPayoff(line), line);
         } else if (bet == "TR") {
-            payoff(8, exoticPayoff(line));
+            payoff(8, exoticPayoff(line), line);
         } else if (bet == "SU") {
-            payoff(9, exoticPayoff(line));
+            payoff(9, exoticPayoff(line), line);
             if (auto fourth = fourthFinisher(line))
                 store(RecordArray::CardPicks, 8, std::move(*fourth));
         }

@@ -41,15 +41,23 @@ struct ChartValue {
     friend bool operator==(const ChartValue&, const ChartValue&) = default;
 };
 
+// A chart line holding a payoff that could not be recorded.
+struct LeftOutPayoff {
+    int race = 0;
+    std::string line;
+};
+
 // The record pass: the values in the order the chart gives them.
 struct ChartReading {
     std::vector<ChartValue> values;
+    std::vector<LeftOutPayoff> leftOut; // in chart order, each line once
     int lastRace = 0;   // CurrentRace after the reading: the last race heading taken
     bool ended = false; // a failure ended the reading before the chart's end
 };
 
 // `currentRace` is the row of the values the chart gives before its first
-// race heading. A failure (the chart ending inside the finisher lines, a race
+// race heading. A payoff that is no amount to record (text::recordablePayoff)
+// is left out, its line named. A failure (the chart ending inside the finisher lines, a race
 // heading above 20 or below 0, a value for a race outside 0 to 20) ends the
 // reading; the values before it stay.
 ChartReading readChart(std::span<const std::string> chartLines, int currentRace);

@@ -1,5 +1,6 @@
 #include "text/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -156,6 +157,54 @@ std::string textOf(double value) {
 std::string printedNumber(double value) {
     const std::string text = textOf(value);
     return (text.front() == '-' ? "" : " ") + text + " ";
+}
+
+namespace {
+
+bool allDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The whole part's digits without separators: groups of three after a first
+// group of one to three, or plain digits; nothing when it is neither.
+std::optional<std::string> wholeDigits(std::string_view whole) {
+    if (whole.find(',') == std::string_view::npos)
+        return allDigits(whole) ? std::optional<std::string>(whole) : std::nullopt;
+    const auto first = whole.find(',');
+    if (first == 0 || first > 3 || (whole.size() - first) % 4 != 0)
+        return std::nullopt;
+    std::string digits(whole.substr(0, first));
+    for (std::size_t at = first; at < whole.size(); at += 4) {
+        if (whole[at] != ',' || !allDigits(whole.substr(at + 1, 3)))
+            return std::nullopt;
+        digits += whole.substr(at + 1, 3);
+    }
+    return allDigits(digits) ? std::optional<std::string>(digits) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<double> recordablePayoff(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view decimals =
+        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (point != std::string_view::npos &&
+        (decimals.empty() || decimals.size() > 2 || !allDigits(decimals)))
+        return std::nullopt;
+    if (whole.empty() && point == std::string_view::npos)
+        return std::nullopt;
+    const auto digits = wholeDigits(whole);
+    if (!digits)
+        return std::nullopt;
+    const double value = numberOf(*digits + "." + std::string(decimals));
+    if (!(value < 10'000'000.0))
+        return std::nullopt;
+    return value;
 }
 
 } // namespace tallowmere::text

@@ -14,6 +14,12 @@ double numberOf(std::string_view text);
 // The whole text, leading and trailing blanks allowed, must be a number.
 std::optional<double> strictNumber(std::string_view text);
 
+// A payoff that may be recorded: a non-negative amount of digits, with
+// thousands separators between groups of three or none, and at most two
+// decimals ("12", "5.2", ".50", "1,234.50"), below 10,000,000.00; blanks
+// around it are allowed. Nothing for any other text, the empty one too.
+std::optional<double> recordablePayoff(std::string_view text);
+
 // Rounded to the nearest whole number, halves to the even neighbour, in the
 // signed 16-bit range; outside it the conversion fails.
 std::optional<std::int16_t> wholeNumber(double value);

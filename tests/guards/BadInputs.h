@@ -197,6 +197,12 @@ inline std::vector<BadInput> badInputs() {
             "\"ROOT/TBA.ini\" could not be read: Too many levels of symbolic links.\n"),
         row("RecordFileIsAFifo", fifoAt(cardFile), {"start", "race", "2", "close"}, 0,
             notRegular(cardFile)),
+        row("AbsurdPayoffInTheChart",
+            changeBytes("Results/  SAR_20261205.pmr",
+                        [](std::string& b) { b += "$2.00 EXACTA 1-2 paid $1e308\r\n"; }),
+            {"start", "auto-record"}, 0,
+            "MESSAGE Tallowmere TB: Race 2: \"$2.00 EXACTA 1-2 paid $1e308\" holds no payoff "
+            "Tallowmere TB can record; it was left out.\n"),
         row("TrackEditorLineOf10MB",
             changeBytes("TrackEditor.ini",
                         [](std::string& b) { b.insert(0, std::string(10'000'000, 'x') + "\r\n"); }),

@@ -54,13 +54,21 @@ TEST(SummaryHits, JudgesEveryBetOfARace) {
 TEST(SummaryHits, PayoffAmountsReadThousandsSeparators) {
     const std::pair<const char*, double> cases[] = {
         {"1,234.50", 1234.5},
-        {"12,345,678.00", 12345678.0},
+        {"9,999,999.99", 9999999.99},
         {"12.40", 12.4},
         {" 7.20", 7.2},
+        {"   .50", 0.5},
+        {"1234", 1234.0},
         {"", 0.0},
-        {"1,23", 1.0},
-        {"1,2345", 1.0},
+        {"10,000,000.00", 0.0},
+        {"1e308", 0.0},
+        {"-5.00", 0.0},
+        {"5.", 0.0},
+        {"5.123", 0.0},
+        {"1,23", 0.0},
+        {"1,2345", 0.0},
         {",123", 0.0},
+        {"12abc", 0.0},
     };
     for (const auto& [payoff, amount] : cases)
         EXPECT_EQ(payoffAmount(payoff), amount) << payoff;

@@ -38,7 +38,8 @@ TEST(ResultsChartCheck, NamesTheTrackByTheFirstLineOfTrackEditorIniWithItsCode) 
 namespace {
 
 // A chart as the fixture describes it: the check against the XYZ card of
-// 2015-06-12, the values of the reading, then where the reading stopped.
+// 2015-06-12, the values of the reading, the lines of payoffs left out, then
+// where the reading stopped.
 std::string described(const Lines& chart, int from) {
     const ChartCheck check = checkChart(chart, TrackFile(xyzTracks), xyzCard);
     const char* outcomes[] = {"passes", "refused", "failed"};
@@ -49,6 +50,8 @@ std::string described(const Lines& chart, int from) {
         text += "> race " + std::to_string(value.race) +
                 (value.array == RecordArray::CardPicks ? " pick " : " payoff ") +
                 std::to_string(value.column) + " \"" + value.text + "\"\n";
+    for (const auto& [race, line] : reading.leftOut)
+        text += "> race " + std::to_string(race) + " left out \"" + line + "\"\n";
     return text + "> last race " + std::to_string(reading.lastRace) +
            (reading.ended ? ", ended\n" : "\n");
 }
