@@ -8,8 +8,8 @@
 #include "text/Numbers.h"
 
 #include <cmath>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -20,7 +20,7 @@ bool sameNumber(double a, double b) {
 void checkField(std::string_view field) {
     using namespace tallowmere;
     const profile::FieldValue read = profile::fieldValue(field);
-    if (!sameNumber(read.value, text::numberOf(field)))
+    if (!sameNumber(read.value, text::finiteNumberOf(field)))
         std::abort();
     if (read.cents && double(*read.cents) / 100 != read.value) // -0 has no cents of its own
         std::abort();

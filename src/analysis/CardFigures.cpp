@@ -15,7 +15,7 @@ using namespace profile;
 
 double fieldValue(std::string_view line, int column) {
     const auto& field = fields[static_cast<std::size_t>(column)];
-    return text::numberOf(text::columnsOf(line, field.first, field.width));
+    return text::finiteNumberOf(text::columnsOf(line, field.first, field.width));
 }
 
 // The race date of a stem "   CD_20261205": what follows its "_".
@@ -60,7 +60,8 @@ double heldAmount(double amount) {
 }
 
 double addReturn(double total, double next) {
-    return heldAmount(total) + next;
+    const double sum = heldAmount(total) + next;
+    return std::isfinite(sum) ? sum : total; // a sum too large for a number adds nothing
 }
 
 double cardNet(const CardFigures& card, int type) {

@@ -64,7 +64,7 @@ std::optional<PlainAmount> plainAmount(std::string_view text) {
 // One pass over the field, blanks skipped, as plainAmount would read it
 // without them.
 FieldValue fieldValue(std::string_view field) {
-    const auto asText = [field] { return FieldValue{text::numberOf(field), std::nullopt}; };
+    const auto asText = [field] { return FieldValue{text::finiteNumberOf(field), std::nullopt}; };
     bool negative = false;
     bool pointSeen = false;
     std::size_t characters = 0;

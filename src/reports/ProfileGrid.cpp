@@ -78,6 +78,12 @@ struct Totals {
     std::array<double, returnCount> returns{};
 };
 
+// The sum, or the total as it was when the sum is too large for a number.
+double withinNumbers(double total, double added) {
+    const double sum = total + added;
+    return std::isfinite(sum) ? sum : total;
+}
+
 // A count's running total. Its cell shows the sum as text and the next line
 // adds to the number that text reads as; a whole number of up to 15 digits
 // reads back as itself, so only another sum needs the text's round trip.
@@ -86,7 +92,7 @@ struct RunningCount {
     double sum = 0;   // the last sum, unrounded
 
     void add(std::string_view field) {
-        sum = shown + fieldValue(field).value;
+        sum = withinNumbers(shown, fieldValue(field).value);
         const bool readsBackAsItself = std::abs(sum) < 1e15 && sum == std::trunc(sum);
         // Adding 0 turns a negative zero into the 0 its text reads as.
         shown = readsBackAsItself ? sum + 0.0 : text::numberOf(text::textOf(sum));
@@ -104,7 +110,7 @@ struct RunningAmount {
 
     void add(std::string_view field) {
         const FieldValue value = fieldValue(field);
-        sum = shown + value.value;
+        sum = withinNumbers(shown, value.value);
         if (shownCents && value.cents && exactCents(*shownCents + *value.cents)) {
             shownCents = *shownCents + *value.cents;
             shown = double(*shownCents) / 100;

@@ -207,4 +207,9 @@ std::optional<double> recordablePayoff(std::string_view text) {
     return value;
 }
 
+double finiteNumberOf(std::string_view text) {
+    const double value = numberOf(text);
+    return std::isfinite(value) ? value : 0;
+}
+
 } // namespace tallowmere::text

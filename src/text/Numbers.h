@@ -11,6 +11,10 @@ namespace tallowmere::text {
 // ("1 2" reads as 12); a text with no number at its start reads as 0.
 double numberOf(std::string_view text);
 
+// The number of a text where only a finite value may go (a total, a grid, a
+// chart): a text too large for a number (1e999) reads as 0.
+double finiteNumberOf(std::string_view text);
+
 // The whole text, leading and trailing blanks allowed, must be a number.
 std::optional<double> strictNumber(std::string_view text);
 

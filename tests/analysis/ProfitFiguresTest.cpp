@@ -1,6 +1,10 @@
+#include "analysis/CurvesSvg.h"
 #include "analysis/ProfitCurves.h"
 #include "analysis/RoiConfidence.h"
+#include "analysis/StatsText.h"
 #include "analysis/SyntheticArchive.h"
+#include "reports/ArchiveLines.h"
+#include "reports/BettingProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +59,31 @@ TEST(ProfitCurves, ALongCurveIsDrawnThinnedToItsEnds) {
     for (std::size_t i = 1; i < drawn.size(); ++i)
         EXPECT_LT(drawn[i - 1].first, drawn[i].first);
     EXPECT_TRUE(pointsToDraw({}).empty());
+}
+
+// An amount too large for a number ("1e999") counts as 0 in every total,
+// curve and figure, as a card that paid nothing.
+TEST(ProfitCurves, AnAmountTooLargeForANumberCountsAsNothing) {
+    const auto profileOf = [](const char* first) {
+        const std::vector<std::string> archive = {
+            tallowmere::testing::winOnlyLine("CD", "20261101", 9, first),
+            tallowmere::testing::winOnlyLine("CD", "20261102", 9, "12.40")};
+        std::string shown;
+        const auto profile = tallowmere::bettingProfile("ALL", archive, {});
+        const auto& grid = profile->profile.grid;
+        for (int row = 3; row <= 7; ++row)
+            for (int column = 0; column < grid.columns(); ++column)
+                shown += grid.text(row, column) + "|";
+        const std::vector<std::string_view> lines(archive.begin(), archive.end());
+        const auto cards = cardsInDateOrder(lines);
+        shown += curvesSvg(profitCurves(cards));
+        for (int type = 0; type < stakedTypeCount; ++type)
+            for (const auto& cell :
+                 statsRow(type, roiConfidence(cards)[static_cast<std::size_t>(type)]))
+                shown += cell + "|";
+        return shown;
+    };
+    EXPECT_EQ(profileOf("1e999"), profileOf(".00"));
 }
 
 TEST(RoiConfidence, LongestLosingRunCountsConsecutiveLosingCards) {
