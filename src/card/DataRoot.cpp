@@ -14,4 +14,15 @@ std::filesystem::path defaultDataRoot() {
     return base / "A TallowmereTB PRO";
 }
 
+std::optional<text::FileLock> holdDataRoot(const std::filesystem::path& root,
+                                           std::chrono::milliseconds wait) {
+    std::error_code error;
+    std::filesystem::create_directories(root, error);
+    return text::FileLock::take(text::dataRootLockFile(root), wait);
+}
+
+std::string alreadyWorkingText(const std::filesystem::path& root) {
+    return "Tallowmere TB is already working on \"" + root.string() + "\".";
+}
+
 } // namespace tallowmere

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "text/FileLock.h"
+
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +39,13 @@ inline constexpr std::string_view trackMasterFileNames[] = {
     "THRRDR.DBF",   "THRMDR.DBF",  "THRJDR.DBF", "THRDDR.DBF", "THR2DR.DBF"};
 
 std::vector<std::string> trackMasterFileList();
+
+// The data root held for this program while it works on it, made when
+// missing; nothing when another program holds it for `wait`.
+std::optional<text::FileLock> holdDataRoot(const std::filesystem::path& root,
+                                           std::chrono::milliseconds wait = {});
+// "Tallowmere TB is already working on \"<data root>\"."
+std::string alreadyWorkingText(const std::filesystem::path& root);
 
 // $HOME/A TallowmereTB PRO (the current folder stands in for a missing HOME).
 std::filesystem::path defaultDataRoot();

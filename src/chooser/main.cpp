@@ -1,5 +1,6 @@
 // tallowmere-cards: the card chooser that New/Recall Race Card starts. It
 // copies a chosen card into the data root and starts tallowmere again.
+#include "card/DataRoot.h"
 #include "chooser/CardCopy.h"
 #include "chooser/ChooserArguments.h"
 
@@ -43,12 +44,30 @@ std::string notStartedText() {
            "/tallowmere is missing or cannot be run.";
 }
 
+// The data root, held while the card is taken in; the window that started
+// this program lets it go first, within 10 seconds.
+std::optional<tallowmere::text::FileLock> holdDataRoot(const ChooserRequest& request) {
+    return tallowmere::holdDataRoot(dataRootOf(request), std::chrono::seconds(10));
+}
+
+std::string alreadyWorkingText(const ChooserRequest& request) {
+    std::error_code error;
+    return tallowmere::alreadyWorkingText(
+        std::filesystem::absolute(dataRootOf(request), error).lexically_normal());
+}
+
 int runWithoutWindow(int argc, char** argv, const ChooserRequest& request) {
     QCoreApplication application(argc, argv);
+    auto held = holdDataRoot(request);
+    if (!held) {
+        std::cerr << "tallowmere-cards: " << alreadyWorkingText(request) << "\n";
+        return 1;
+    }
     if (const auto problem = copyCardIn(dataRootOf(request), *request.source)) {
         std::cerr << "tallowmere-cards: " << problem->text << "\n";
         return 1;
     }
+    held->release(); // tallowmere holds it next
     if (request.restart && !startMainProgram(request)) {
         std::cerr << "tallowmere-cards: " << notStartedText() << "\n";
         return 1;
@@ -92,12 +111,18 @@ std::optional<std::filesystem::path> askForSource() {
 // either way, on the new card or on the one that was there.
 int runWithDialog(int argc, char** argv, const ChooserRequest& request) {
     QApplication application(argc, argv);
+    auto held = holdDataRoot(request);
+    if (!held) {
+        QMessageBox::critical(nullptr, windowTitle, shown(alreadyWorkingText(request)));
+        return 1;
+    }
     while (const auto source = askForSource()) {
         const auto problem = copyCardIn(dataRootOf(request), *source);
         if (!problem)
             break;
         QMessageBox::warning(nullptr, windowTitle, shown(problem->text));
     }
+    held->release(); // tallowmere holds it next
     if (request.restart && !startMainProgram(request)) {
         QMessageBox::critical(nullptr, windowTitle, shown(notStartedText()));
         return 1;

@@ -2,6 +2,7 @@
 
 #include "app/AppCommands.h"
 #include "app/FolderOptions.h"
+#include "card/DataRoot.h"
 #include "cli/BatchCommands.h"
 #include "cli/BatchPlatform.h"
 
@@ -83,6 +84,12 @@ int runBatch(const Args& arguments, std::ostream& out, std::ostream& err,
     BatchPlatform platform(out, request.answerNo);
     Form1 form(platform);
     setFolders(form, request.folders, programFolder);
+    // Two programs on one data root would undo each other's saves.
+    const auto held = holdDataRoot(form.DataRoot);
+    if (!held) {
+        err << "tallowmere-cli: " << alreadyWorkingText(form.DataRoot) << "\n";
+        return 1;
+    }
     Form_Load(form);
     int status = 0;
     for (const auto& [command, args] : request.invocations) {

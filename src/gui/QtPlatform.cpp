@@ -1,6 +1,7 @@
 #include "gui/QtPlatform.h"
 
 #include "app/HiddenFiles.h"
+#include "card/DataRoot.h"
 #include "gui/DisplayText.h"
 
 #include <QApplication>
@@ -65,7 +66,15 @@ void QtPlatform::startProgram(const std::filesystem::path& program,
     QStringList argumentList;
     for (const auto& argument : arguments)
         argumentList << QString::fromStdString(argument);
-    QProcess::startDetached(pathText(program), argumentList);
+    dataRootLock_.reset();
+    if (!QProcess::startDetached(pathText(program), argumentList) && !dataRoot_.empty())
+        dataRootLock_ = tallowmere::holdDataRoot(dataRoot_);
+}
+
+bool QtPlatform::holdDataRoot(const std::filesystem::path& root) {
+    dataRoot_ = root;
+    dataRootLock_ = tallowmere::holdDataRoot(root, std::chrono::seconds(10));
+    return dataRootLock_.has_value();
 }
 
 void QtPlatform::setFilesHidden(const std::filesystem::path& folder,

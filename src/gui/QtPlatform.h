@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/Platform.h"
+#include "text/FileLock.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 
 namespace tallowmere::gui {
 
@@ -12,6 +14,11 @@ namespace tallowmere::gui {
 class QtPlatform : public Platform {
   public:
     void setWindow(QWidget* window) { window_ = window; }
+    // Holds the data root for the window, waiting up to 10 seconds for the
+    // card chooser that started it to let it go; false when another program
+    // keeps it. A program this one starts gets it first: it is let go before,
+    // and held again when the program did not start.
+    bool holdDataRoot(const std::filesystem::path& root);
 
     void showTextFile(const std::filesystem::path& file) override;
     void openUrl(const std::string& address) override;
@@ -27,6 +34,8 @@ class QtPlatform : public Platform {
 
   private:
     QPointer<QWidget> window_;
+    std::filesystem::path dataRoot_;
+    std::optional<text::FileLock> dataRootLock_;
 };
 
 } // namespace tallowmere::gui

@@ -1,5 +1,6 @@
 // tallowmere: the handicapper's window over the window model.
 #include "app/FolderOptions.h"
+#include "card/DataRoot.h"
 #include "gui/DisplayText.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatform.h"
@@ -20,6 +21,13 @@ int main(int argc, char** argv) {
     }
     tallowmere::gui::useWindowStyle();
     tallowmere::gui::QtPlatform desktop;
+    std::error_code error;
+    const auto root = std::filesystem::absolute(folders.dataRoot, error).lexically_normal();
+    if (!desktop.holdDataRoot(root)) {
+        desktop.showMessage({"Tallowmere TB", tallowmere::alreadyWorkingText(root),
+                             tallowmere::MessageButtons::Ok, tallowmere::MessageIcon::Critical});
+        return 1;
+    }
     const auto programFolder = QApplication::applicationDirPath().toLocal8Bit().toStdString();
     tallowmere::gui::MainWindow window(desktop, folders, programFolder);
     desktop.setWindow(&window);

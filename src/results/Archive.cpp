@@ -2,6 +2,7 @@
 
 #include "card/CardFileNames.h"
 #include "card/UnusableFiles.h"
+#include "text/FileLock.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
@@ -48,9 +49,17 @@ std::optional<std::string> archiveRefusal(const std::filesystem::path& archive) 
 
 std::optional<std::string> appendArchiveLine(const std::filesystem::path& archive,
                                              std::string_view line) {
+    // Two programs sharing a working folder could both find the card not yet
+    // archived and both append it: the archive is read again under a lock.
+    const auto lock = text::FileLock::take(archive.string() + ".lock", std::chrono::seconds(10));
     if (auto refusal = archiveRefusal(archive))
         return refusal;
     const auto held = text::readWholeFile(archive);
+    const std::string card = text::firstChars(line, 14);
+    if (held && std::ranges::any_of(text::lineViews(*held), [&](std::string_view archived) {
+            return text::firstChars(archived, 14) == card;
+        }))
+        return std::string("This card is already in the archive: nothing was recorded.");
     const bool endsOpen = held && !held->empty() && held->back() != '\n' && held->back() != '\r';
     if (const auto reason =
             text::appendToFile(archive, (endsOpen ? "\r\n" : "") + std::string(line) + "\r\n"))

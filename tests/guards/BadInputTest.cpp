@@ -1,17 +1,19 @@
 // Every bad input is skipped as its command skips a failing step, or told in
 // a clear message; CTest's timeout guards each row's time.
 #include "guards/BadInputs.h"
+#include "text/FileLock.h"
 
 #include <gtest/gtest.h>
 #include <map>
 
 using namespace tallowmere::testing;
 
-// Every file under `root` with its bytes (start-up makes the card folders).
+// Every file under `root` with its bytes (start-up makes the card folders),
+// but the lock file a program holds on the data root while it runs.
 static std::map<std::filesystem::path, std::string> filesUnder(const Root& root) {
     std::map<std::filesystem::path, std::string> files;
     for (const auto& item : std::filesystem::recursive_directory_iterator(root))
-        if (item.is_regular_file())
+        if (item.is_regular_file() && item.path() != tallowmere::text::dataRootLockFile(root))
             files[item.path()] = readFile(item.path());
     return files;
 }

@@ -2,6 +2,7 @@
 // loads, the user is told, and nothing else changes. No case relies on file
 // permissions (the tests may run as root).
 #include "app/AppCommands.h"
+#include "card/DataRoot.h"
 #include "card/RecordFile.h"
 #include "cli/BatchCommands.h"
 #include "cli/BatchPlatform.h"
@@ -173,5 +174,40 @@ TEST(TablesChangedAfterStartUp, StartWorksOnTheTablesAsTheyAreThen) {
         cli::findBatchCommand("start")->run(form, {}, out);
         EXPECT_EQ(out.str(), said) << what;
         EXPECT_EQ(form.ActiveCardFile, cardName) << what;
+    }
+}
+
+TEST(TwoPrograms, ASecondOnTheSameDataRootEndsAtOnce) {
+    TempFolder root;
+    makePlainRoot(root.path());
+    const auto held = holdDataRoot(root.path());
+    ASSERT_TRUE(held);
+    const Said said = runOn(root.path(), {"start", "close"});
+    EXPECT_EQ(said.status, 1);
+    EXPECT_EQ(said.text, "tallowmere-cli: Tallowmere TB is already working on \"ROOT\".\n");
+    EXPECT_FALSE(std::filesystem::exists(root / cardFile));
+}
+
+// Two data roots sharing a working folder Record the same card at the same
+// moment: the archive gets it once.
+TEST(TwoPrograms, RecordingOneCardAtOnceArchivesItOnce) {
+    for (int round = 0; round < 10; ++round) {
+        TempFolder first, second, work;
+        makePlainRoot(first.path());
+        makePlainRoot(second.path());
+        std::filesystem::copy_file(first / "TrackEditor.ini", work / "TrackEditor.ini");
+        std::vector<pid_t> children;
+        for (const auto* root : {&first, &second}) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                ::_exit(runOn(root->path(), {"--work-dir", work.path().string(), "start",
+                                             "auto-record", "summary", "record"})
+                            .status);
+            children.push_back(child);
+        }
+        for (const pid_t child : children)
+            ::waitpid(child, nullptr, 0);
+        const auto archive = readFile(work / "TBA.ini");
+        EXPECT_EQ(std::count(archive.begin(), archive.end(), '\n'), 1) << "round " << round;
     }
 }
