@@ -1,5 +1,6 @@
 #include "chooser/CardCopy.h"
 
+#include "card/CardSwap.h"
 #include "card/DataRoot.h"
 #include "card/TableView.h"
 #include "chooser/CardSource.h"
@@ -16,9 +17,6 @@ namespace {
 
 using Kind = CardProblem::Kind;
 using std::filesystem::path;
-
-// Beside the tables, so that putting them in place is a rename.
-constexpr const char* stagingFolderName = ".tallowmere-cards";
 
 bool isCardTableName(const std::string& name) {
     return std::any_of(std::begin(cardTableFiles), std::end(cardTableFiles),
@@ -81,28 +79,6 @@ std::optional<CardProblem> stageTables(const CardSource& source,
     return std::nullopt;
 }
 
-// Renames, each of which can be taken back.
-class Moves {
-  public:
-    std::error_code move(const path& from, const path& to) {
-        std::error_code error;
-        std::filesystem::rename(from, to, error);
-        if (!error)
-            done_.emplace_back(from, to);
-        return error;
-    }
-
-    void undo() {
-        std::error_code ignored; // nothing more can be done about a failure here
-        for (auto it = done_.rbegin(); it != done_.rend(); ++it)
-            std::filesystem::rename(it->second, it->first, ignored);
-        done_.clear();
-    }
-
-  private:
-    std::vector<std::pair<path, path>> done_;
-};
-
 // The previous card's tables in `folder`, whatever the case of their names.
 std::vector<path> previousTables(const path& folder) {
     std::vector<path> tables;
@@ -117,22 +93,14 @@ std::vector<path> previousTables(const path& folder) {
 }
 
 // Moves the previous card's tables into the staging folder and the staged ones
-// into `folder`; after a failure every move is taken back.
-std::optional<std::string> swapIn(const path& folder, const path& staging) {
-    const path previous = staging / "previous";
-    std::error_code error;
-    std::filesystem::create_directory(previous, error);
-    Moves moves;
+// into `folder`, under a journal; after a failure every move is taken back.
+std::optional<std::string> swapIn(const path& folder, const std::function<void()>& beforeRename) {
+    CardSwap swap;
     for (const auto& table : previousTables(folder))
-        if (!error)
-            error = moves.move(table, previous / table.filename());
+        swap.previousTables.push_back(table.filename().string());
     for (const std::string_view table : cardTableFiles)
-        if (!error)
-            error = moves.move(staging / table, folder / table);
-    if (!error)
-        return std::nullopt;
-    moves.undo();
-    return error.message();
+        swap.newTables.emplace_back(table);
+    return swapCardTables(folder, swap, beforeRename);
 }
 
 CardProblem notCopied(const path& folder, const std::string& reason) {
@@ -142,31 +110,32 @@ CardProblem notCopied(const path& folder, const std::string& reason) {
 
 std::optional<CardProblem> stageAndSwap(const path& folder, const path& staging,
                                         const CardSource& source,
-                                        const std::vector<std::size_t>& found) {
+                                        const std::vector<std::size_t>& found,
+                                        const std::function<void()>& beforeRename) {
     std::error_code error;
     std::filesystem::create_directories(staging, error);
     if (error)
         return notCopied(folder, error.message());
     if (auto problem = stageTables(source, found, staging))
         return problem;
-    if (const auto reason = swapIn(folder, staging))
+    if (const auto reason = swapIn(folder, beforeRename))
         return notCopied(folder, *reason);
     return std::nullopt;
 }
 
 std::optional<CardProblem> copyInto(const path& folder, const CardSource& source,
-                                    const std::vector<std::size_t>& found) {
-    const path staging = folder / stagingFolderName;
-    std::error_code ignored;
-    std::filesystem::remove_all(staging, ignored); // left by a run that was cut short
-    auto problem = stageAndSwap(folder, staging, source, found);
-    std::filesystem::remove_all(staging, ignored); // the previous card's tables go with it
+                                    const std::vector<std::size_t>& found,
+                                    const std::function<void()>& beforeRename) {
+    repairUnfinishedSwap(folder); // a run cut short is finished or undone first
+    auto problem = stageAndSwap(folder, stagingFolder(folder), source, found, beforeRename);
+    repairUnfinishedSwap(folder); // the previous card's tables go once the card is whole
     return problem;
 }
 
 } // namespace
 
-std::optional<CardProblem> copyCardIn(const path& dataRoot, const path& source) {
+std::optional<CardProblem> copyCardIn(const path& dataRoot, const path& source,
+                                      const std::function<void()>& beforeRename) {
     const OpenedSource opened = openCardSource(source);
     if (const auto* problem = std::get_if<CardProblem>(&opened))
         return *problem;
@@ -175,7 +144,7 @@ std::optional<CardProblem> copyCardIn(const path& dataRoot, const path& source) 
     if (const auto* problem = std::get_if<CardProblem>(&found))
         return *problem;
     return copyInto(DataRoot{dataRoot}.trackMasterFolder(), cards,
-                    std::get<std::vector<std::size_t>>(found));
+                    std::get<std::vector<std::size_t>>(found), beforeRename);
 }
 
 } // namespace tallowmere::chooser

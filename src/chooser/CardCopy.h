@@ -4,6 +4,7 @@
 #include "chooser/CardProblem.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -16,8 +17,11 @@ using tallowmere::cardTableFiles;
 // TrackMaster folder of `dataRoot`, under the names above; then removes the
 // tables of the card that was there, whatever the case of their names. Every
 // table is copied and checked before any is put in place, so on a problem
-// the folder is left as it was.
+// the folder is left as it was. The tables go into place under a journal, so
+// a run cut short is finished or undone by the next run or by Start.
+// `beforeRename` is told before each rename (tests stop the program there).
 std::optional<CardProblem> copyCardIn(const std::filesystem::path& dataRoot,
-                                      const std::filesystem::path& source);
+                                      const std::filesystem::path& source,
+                                      const std::function<void()>& beforeRename = {});
 
 } // namespace tallowmere::chooser

@@ -3,6 +3,7 @@
 #include "card/CardFileNames.h"
 #include "card/CardLoad.h"
 #include "card/CardSaving.h"
+#include "card/CardSwap.h"
 #include "card/DataRoot.h"
 #include "card/RecordFile.h"
 #include "card/ScratchFile.h"
@@ -236,6 +237,9 @@ void showRaceOneRecord(Form1& form) {
 void Command1_Click(Form1& form) {
     // Tables that give no race would make an empty card, saved under a name
     // of blanks: the user is told, and can mend the folder and press Start again.
+    // A card the chooser was putting in place when it was stopped is finished
+    // or put back first: Start never reads a half-swapped folder.
+    repairUnfinishedSwap(DataRoot{form.DataRoot}.trackMasterFolder());
     CardTables tables = openCardTables(DataRoot{form.DataRoot}.trackMasterFolder());
     if (raceCountOf(tables.Data2) < 1) {
         form.platform.showMessage(

@@ -1,12 +1,18 @@
 #include "chooser/CardCopy.h"
 
+#include "card/CardSwap.h"
 #include "chooser/CardSource.h"
+#include "rating/HandicappingRun.h"
+#include "support/RecordingPlatform.h"
 #include "support/TempFolder.h"
 
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zip.h>
 
 using namespace tallowmere::chooser;
@@ -191,3 +197,53 @@ TEST_F(CardCopyTest, AFolderTableLargerThanAnyCardsIsRefusedUnread) {
 }
 
 } // namespace
+
+namespace {
+
+// The TrackMaster folder's tables and their bytes.
+std::map<std::string, std::string> tablesIn(const path& folder) {
+    std::map<std::string, std::string> tables;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.is_regular_file() && entry.path().filename() != "notes.txt")
+            tables[entry.path().filename().string()] = readFile(entry.path());
+    return tables;
+}
+
+} // namespace
+
+// A chooser killed at any rename of its swap leaves the folder to the next
+// run, or to Start, which make it whole: the previous card back, or the new
+// one finished.
+TEST_F(CardCopyTest, AChooserKilledAtAnyRenameLeavesAWholeCardAfterTheRepair) {
+    for (int killedAt = 1; killedAt <= 11; ++killedAt) {
+        SCOPED_TRACE(killedAt);
+        std::filesystem::remove_all(trackMaster());
+        writePreviousCard();
+        const auto previous = tablesIn(trackMaster());
+        const pid_t child = ::fork();
+        if (child == 0) {
+            int renames = 0;
+            (void)copyCardIn(root.path(), sampleCard, [&] {
+                if (++renames == killedAt)
+                    ::raise(SIGKILL);
+            });
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (killedAt % 2) {
+            tallowmere::repairUnfinishedSwap(trackMaster()); // as the next chooser run does
+        } else {
+            tallowmere::testing::RecordingPlatform platform;
+            tallowmere::Form1 form(platform);
+            form.DataRoot = form.WorkFolder = root.path();
+            tallowmere::Command1_Click(form);
+        }
+        const auto after = tablesIn(trackMaster());
+        EXPECT_EQ(WIFSIGNALED(status), killedAt <= 10) << "ten renames, five out and five in";
+        if (after != previous) {
+            expectSampleCardIn();
+        }
+        EXPECT_FALSE(std::filesystem::exists(tallowmere::stagingFolder(trackMaster())));
+    }
+}
