@@ -4,9 +4,11 @@
 #include "analysis/ProfitCurves.h"
 #include "analysis/RoiConfidence.h"
 #include "analysis/StatsText.h"
+#include "text/TextFiles.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -186,7 +188,13 @@ const QChart* ProfileAnalysisView::chart() const {
 void ProfileAnalysisView::askAndSavePng() {
     const QString file = QFileDialog::getSaveFileName(this, "Save Profit Curves",
                                                       "profit-curves.png", "PNG (*.png)");
-    if (!file.isEmpty() && !savePng(file))
+    if (file.isEmpty())
+        return;
+    const std::filesystem::path target = QFile::encodeName(file).toStdString();
+    if (text::isNotRegularFile(target)) // never waited on, never replaced
+        QMessageBox::warning(this, "Tallowmere TB",
+                             QString::fromStdString(text::notRegularFileText(target)));
+    else if (!savePng(file))
         QMessageBox::warning(this, "Tallowmere TB", "Cannot write " + file);
 }
 
