@@ -28,12 +28,21 @@ std::string journalText(const CardSwap& swap) {
     return text;
 }
 
-std::optional<CardSwap> readJournal(const fs::path& trackMaster) {
-    const auto lines = text::readLines(journalOf(trackMaster));
-    if (!lines)
-        return std::nullopt;
+// The swap the journal holds; nothing when there is no journal; an empty
+// swap with `unreadable` set when there is one that cannot be read.
+struct Journal {
+    std::optional<CardSwap> swap;
+    bool unreadable = false;
+};
+
+Journal readJournal(const fs::path& trackMaster) {
+    const text::FileRead read = text::readFileChecked(journalOf(trackMaster));
+    if (read.status == text::FileRead::Status::Missing)
+        return {};
+    if (read.status != text::FileRead::Status::Read)
+        return {std::nullopt, true};
     CardSwap swap;
-    for (const auto& line : *lines) {
+    for (const auto& line : text::splitLines(read.content)) {
         const auto tab = line.find('\t');
         if (tab == std::string::npos)
             continue;
@@ -42,7 +51,7 @@ std::optional<CardSwap> readJournal(const fs::path& trackMaster) {
             continue; // a journal is never trusted to lead out of the folder
         (line.starts_with("previous\t") ? swap.previousTables : swap.newTables).push_back(name);
     }
-    return swap;
+    return {swap, false};
 }
 
 bool isThere(const fs::path& file) {
@@ -117,8 +126,10 @@ std::optional<std::string> swapCardTables(const fs::path& trackMaster, const Car
     return error ? std::optional<std::string>(error.message()) : std::nullopt;
 }
 
-void repairUnfinishedSwap(const fs::path& trackMaster) {
-    const auto swap = readJournal(trackMaster);
+bool repairUnfinishedSwap(const fs::path& trackMaster) {
+    const auto [swap, unreadable] = readJournal(trackMaster);
+    if (unreadable)
+        return false;
     if (swap) {
         const fs::path staging = stagingFolder(trackMaster);
         const bool finished =
@@ -141,9 +152,10 @@ void repairUnfinishedSwap(const fs::path& trackMaster) {
         }
         std::error_code error;
         if (failed || !fs::remove(journalOf(trackMaster), error) || error)
-            return; // the journal stays, and the next repair goes on from here
+            return false; // the journal stays, and the next repair goes on from here
     }
     removeStaging(trackMaster);
+    return true;
 }
 
 } // namespace tallowmere

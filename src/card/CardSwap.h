@@ -30,7 +30,9 @@ std::optional<std::string> swapCardTables(const std::filesystem::path& trackMast
 
 // A swap its journal says was cut short is finished when every new table is
 // in place, and undone otherwise; the staging folder then goes, with the
-// previous card's tables only once the folder holds a whole card.
-void repairUnfinishedSwap(const std::filesystem::path& trackMaster);
+// previous card's tables only once the folder holds a whole card. False when
+// the folder is still half swapped (a journal that cannot be read, a rename
+// that fails): the journal and the staging folder stay for the next repair.
+[[nodiscard]] bool repairUnfinishedSwap(const std::filesystem::path& trackMaster);
 
 } // namespace tallowmere

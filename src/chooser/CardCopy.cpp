@@ -126,9 +126,13 @@ std::optional<CardProblem> stageAndSwap(const path& folder, const path& staging,
 std::optional<CardProblem> copyInto(const path& folder, const CardSource& source,
                                     const std::vector<std::size_t>& found,
                                     const std::function<void()>& beforeRename) {
-    repairUnfinishedSwap(folder); // a run cut short is finished or undone first
+    // A run cut short is finished or undone first; while it cannot be, nothing
+    // else is done to the folder.
+    if (!repairUnfinishedSwap(folder))
+        return notCopied(folder, "an earlier copy that was cut short could not be finished or "
+                                 "undone");
     auto problem = stageAndSwap(folder, stagingFolder(folder), source, found, beforeRename);
-    repairUnfinishedSwap(folder); // the previous card's tables go once the card is whole
+    (void)repairUnfinishedSwap(folder); // the previous card's tables go once the card is whole
     return problem;
 }
 

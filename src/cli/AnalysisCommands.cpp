@@ -49,7 +49,8 @@ bool appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
     const auto archive = form.WorkFolder / "TBA.ini";
     const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
     for (const auto& line : linesNotArchived(outcomes, held))
-        if (const auto problem = appendArchiveLine(archive, line)) {
+        if (const auto problem = appendArchiveLine(archive, line);
+            problem && *problem != alreadyArchivedText) { // another program archived it meanwhile
             tellFailure(form, *problem);
             return false;
         }

@@ -19,6 +19,9 @@ class QtPlatform : public Platform {
     // keeps it. A program this one starts gets it first: it is let go before,
     // and held again when the program did not start.
     bool holdDataRoot(const std::filesystem::path& root);
+    // Lets the data root go once the window has closed, before the program's
+    // last clean-up, so a program started next need not wait for it.
+    void releaseDataRoot() { dataRootLock_.reset(); }
 
     void showTextFile(const std::filesystem::path& file) override;
     void openUrl(const std::string& address) override;

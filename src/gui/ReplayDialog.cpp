@@ -40,7 +40,11 @@ ReplayDialog::ReplayDialog(const std::filesystem::path& season,
     connect(csv_, &QPushButton::clicked, this, [this] {
         const QString file =
             QFileDialog::getSaveFileName(this, "Export Replay", "replay.csv", "CSV files (*.csv)");
-        if (!file.isEmpty() && !exportCsv(file))
+        const std::filesystem::path target = file.toStdString();
+        if (!file.isEmpty() && text::isNotRegularFile(target))
+            QMessageBox::warning(this, "Replay Cards",
+                                 QString::fromStdString(text::notRegularFileText(target)));
+        else if (!file.isEmpty() && !exportCsv(file))
             QMessageBox::warning(this, "Replay Cards", "Cannot write " + file);
     });
     auto* layout = new QVBoxLayout(this);
@@ -108,7 +112,8 @@ QString ReplayDialog::addToArchive() {
     const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
     const auto lines = analysis::linesNotArchived(outcomes_, held);
     for (const auto& line : lines)
-        if (const auto problem = appendArchiveLine(archive, line))
+        if (const auto problem = appendArchiveLine(archive, line);
+            problem && *problem != alreadyArchivedText) // another program archived it meanwhile
             return shown(*problem);
     archive_->setEnabled(false);
     return QString("%1 lines added to the archive.").arg(lines.size());

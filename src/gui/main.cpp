@@ -32,5 +32,7 @@ int main(int argc, char** argv) {
     tallowmere::gui::MainWindow window(desktop, folders, programFolder);
     desktop.setWindow(&window);
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    desktop.releaseDataRoot();
+    return status;
 }

@@ -239,9 +239,9 @@ void Command1_Click(Form1& form) {
     // of blanks: the user is told, and can mend the folder and press Start again.
     // A card the chooser was putting in place when it was stopped is finished
     // or put back first: Start never reads a half-swapped folder.
-    repairUnfinishedSwap(DataRoot{form.DataRoot}.trackMasterFolder());
+    const bool whole = repairUnfinishedSwap(DataRoot{form.DataRoot}.trackMasterFolder());
     CardTables tables = openCardTables(DataRoot{form.DataRoot}.trackMasterFolder());
-    if (raceCountOf(tables.Data2) < 1) {
+    if (!whole || raceCountOf(tables.Data2) < 1) {
         form.platform.showMessage(
             {"Tallowmere TB", "No race could be read from the tables in TrackMaster ExE Files.",
              MessageButtons::Ok, MessageIcon::Exclamation});

@@ -52,6 +52,9 @@ std::optional<std::string> appendArchiveLine(const std::filesystem::path& archiv
     // Two programs sharing a working folder could both find the card not yet
     // archived and both append it: the archive is read again under a lock.
     const auto lock = text::FileLock::take(archive.string() + ".lock", std::chrono::seconds(10));
+    if (!lock)
+        return "The archive could not be written to " + archive.string() + ": " +
+               archive.filename().string() + ".lock is held by another program";
     if (auto refusal = archiveRefusal(archive))
         return refusal;
     const auto held = text::readWholeFile(archive);
@@ -59,7 +62,7 @@ std::optional<std::string> appendArchiveLine(const std::filesystem::path& archiv
     if (held && std::ranges::any_of(text::lineViews(*held), [&](std::string_view archived) {
             return text::firstChars(archived, 14) == card;
         }))
-        return std::string("This card is already in the archive: nothing was recorded.");
+        return std::string(alreadyArchivedText);
     const bool endsOpen = held && !held->empty() && held->back() != '\n' && held->back() != '\r';
     if (const auto reason =
             text::appendToFile(archive, (endsOpen ? "\r\n" : "") + std::string(line) + "\r\n"))

@@ -40,6 +40,9 @@ std::string archiveLine(std::string_view stem, int raceCount,
 // to its last one). Nothing when it is missing or readable.
 std::optional<std::string> archiveRefusal(const std::filesystem::path& archive);
 
+inline constexpr std::string_view alreadyArchivedText =
+    "This card is already in the archive: nothing was recorded.";
+
 // Appends the line, and its CR LF, to the archive; a file that does not end
 // with a line end gets one first, so the line stands alone. What the user is
 // told of a failure, nothing on success.

@@ -170,7 +170,7 @@ class ChartRecorder {
     }
 
     // Win, then place as the first 6 characters of the rest; show as its last
-    // 6 when the rest holds two payoffs, else missing (.00).
+    // field when the rest holds two payoffs, else missing (.00).
     void winner(std::string_view line) {
         pick(5, line);
         const auto first = firstPayoff(line);
@@ -179,7 +179,7 @@ class ChartRecorder {
         const std::string& rest = first->rest;
         payoff(1, payoffText(first->payoff), line);
         payoff(2, payoffText(text::firstChars(rest, 6)), line);
-        payoff(3, payoffText(rest.find(' ') == npos ? "" : text::lastChars(rest, 6)), line);
+        payoff(3, payoffText(rest.find(' ') == npos ? "" : lastField(rest)), line);
     }
 
     void second(std::string_view line) {

@@ -17,7 +17,11 @@ std::optional<FileLock> FileLock::take(const std::filesystem::path& lockFile,
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
             return FileLock(fd);
-        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= until)
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            ::close(fd); // a file system without locks: nobody can be locked out
+            return FileLock(-1);
+        }
+        if (std::chrono::steady_clock::now() >= until)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }

@@ -13,7 +13,8 @@ class FileLock {
   public:
     // The lock, waiting for it at most `wait`; nothing when another holds it
     // that long. Where no lock file can be made (a folder that cannot be
-    // written) there is nobody to lock out: the lock holds nothing then.
+    // written) or locked (a file system without locks) there is nobody to
+    // lock out: the lock holds nothing then.
     static std::optional<FileLock> take(const std::filesystem::path& lockFile,
                                         std::chrono::milliseconds wait = {});
 

@@ -91,7 +91,7 @@ FileRead readFileChecked(const std::filesystem::path& path) {
     if (file.fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return {FileRead::Status::Missing, {}, {}};
-        if (errno == ENXIO)
+        if (errno == ENXIO || errno == ELOOP)
             return {FileRead::Status::NotRegular, {}, {}};
         return {FileRead::Status::Failed, {}, systemReason()};
     }
@@ -112,7 +112,9 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
 
 bool isNotRegularFile(const std::filesystem::path& path) {
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+    if (::stat(path.c_str(), &status) != 0)
+        return errno == ELOOP; // a link that leads back to itself is no file either
+    return !S_ISREG(status.st_mode);
 }
 
 std::string notRegularFileText(const std::filesystem::path& path) {

@@ -29,8 +29,8 @@ FileRead readFileChecked(const std::filesystem::path& path);
 // cannot be read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
-// Whether something other than a regular file (a folder, a FIFO, a device)
-// stands at the path, links followed.
+// Whether something other than a regular file (a folder, a FIFO, a device, a
+// link that leads back to itself) stands at the path, links followed.
 bool isNotRegularFile(const std::filesystem::path& path);
 // "\"<path>\" is not a regular file: nothing was read or written."
 std::string notRegularFileText(const std::filesystem::path& path);

@@ -232,7 +232,7 @@ TEST_F(CardCopyTest, AChooserKilledAtAnyRenameLeavesAWholeCardAfterTheRepair) {
         int status = 0;
         ::waitpid(child, &status, 0);
         if (killedAt % 2) {
-            tallowmere::repairUnfinishedSwap(trackMaster()); // as the next chooser run does
+            EXPECT_TRUE(tallowmere::repairUnfinishedSwap(trackMaster())); // as the next run does
         } else {
             tallowmere::testing::RecordingPlatform platform;
             tallowmere::Form1 form(platform);
@@ -246,4 +246,18 @@ TEST_F(CardCopyTest, AChooserKilledAtAnyRenameLeavesAWholeCardAfterTheRepair) {
         }
         EXPECT_FALSE(std::filesystem::exists(tallowmere::stagingFolder(trackMaster())));
     }
+}
+
+// A journal that cannot be read leaves the folder, and the previous card's
+// tables kept aside, as they are: nothing is deleted on a guess.
+TEST_F(CardCopyTest, AJournalThatCannotBeReadKeepsThePreviousCardAside) {
+    writePreviousCard();
+    const path previous = tallowmere::stagingFolder(trackMaster()) / "previous";
+    std::filesystem::create_directories(previous);
+    std::filesystem::rename(trackMaster() / "racedr.dbf", previous / "racedr.dbf");
+    std::filesystem::create_directory(tallowmere::stagingFolder(trackMaster()) / "swap");
+    EXPECT_FALSE(tallowmere::repairUnfinishedSwap(trackMaster()));
+    EXPECT_TRUE(std::filesystem::exists(previous / "racedr.dbf"));
+    expectRefused(sampleCard, CardProblem::Kind::CopyFailed, "");
+    EXPECT_TRUE(std::filesystem::exists(previous / "racedr.dbf"));
 }

@@ -101,7 +101,7 @@ inline Spoil folderFor(std::string table) {
     };
 }
 
-// A FIFO, or a link that leads back to itself, in place of a file.
+// A FIFO in place of a file.
 inline Spoil fifoAt(std::string file) {
     return [file](const Root& root) {
         std::filesystem::remove(root / file);
@@ -109,10 +109,12 @@ inline Spoil fifoAt(std::string file) {
         ::mkfifo((root / file).c_str(), 0644);
     };
 }
-inline Spoil linkLoopAt(std::string file) {
+// A file whose reading fails: a link to the reading program's own memory,
+// whose first page is never mapped.
+inline Spoil unreadableAt(std::string file) {
     return [file](const Root& root) {
         std::filesystem::remove(root / file);
-        std::filesystem::create_symlink((root / file).filename(), root / file);
+        std::filesystem::create_symlink("/proc/self/mem", root / file);
     };
 }
 
@@ -190,11 +192,11 @@ inline std::vector<BadInput> badInputs() {
         row("ArchiveIsAFifo", fifoAt("TBA.ini"),
             {"start", "auto-record", "summary", "record", "profile", "ALL"}, 0,
             notRegular("TBA.ini") + notRegular("TBA.ini")),
-        row("ArchiveIsALinkLoop", linkLoopAt("TBA.ini"),
+        row("ArchiveThatCannotBeRead", unreadableAt("TBA.ini"),
             {"start", "auto-record", "summary", "record", "profile", "ALL"}, 0,
-            "MESSAGE Tallowmere TB: The archive \"ROOT/TBA.ini\" could not be read: Too many "
-            "levels of symbolic links. Nothing was recorded.\nMESSAGE Tallowmere TB: The archive "
-            "\"ROOT/TBA.ini\" could not be read: Too many levels of symbolic links.\n"),
+            "MESSAGE Tallowmere TB: The archive \"ROOT/TBA.ini\" could not be read: Input/output "
+            "error. Nothing was recorded.\nMESSAGE Tallowmere TB: The archive \"ROOT/TBA.ini\" "
+            "could not be read: Input/output error.\n"),
         row("RecordFileIsAFifo", fifoAt(cardFile), {"start", "race", "2", "close"}, 0,
             notRegular(cardFile)),
         row("AbsurdPayoffInTheChart",
