@@ -36,18 +36,8 @@ bool tellSaveOutcome(Form1& form, const std::filesystem::path& file,
     return false;
 }
 
-} // namespace
-
-std::filesystem::path recordFilePath(const Form1& form) {
-    return DataRoot{form.DataRoot}.raceCardsFolder() / form.ActiveCardFile;
-}
-
-std::filesystem::path scratchFilePath(const Form1& form) {
-    return DataRoot{form.DataRoot}.raceCardsFolder() /
-           cardFileWithExtension(form.ActiveCardFile, "scr");
-}
-
-void saveRecordArrays(Form1& form) {
+// Writes `text`, the record arrays' file text, as saveRecordArrays says.
+void saveRecordText(Form1& form, std::string text) {
     if (!savesTheCard(form))
         return;
     const std::filesystem::path file = recordFilePath(form);
@@ -60,7 +50,6 @@ void saveRecordArrays(Form1& form) {
         }
         form.KeepRecordFileAsBackup = false;
     }
-    std::string text = recordFileText(form.Records, form.Card.RaceCount);
     if (!tellSaveOutcome(form, file, text::replaceFile(file, text), form.RecordSaveFailureTold))
         return;
     form.SavedRecordFileText = std::move(text);
@@ -68,9 +57,25 @@ void saveRecordArrays(Form1& form) {
         saveScratches(form);
 }
 
+} // namespace
+
+std::filesystem::path recordFilePath(const Form1& form) {
+    return DataRoot{form.DataRoot}.raceCardsFolder() / form.ActiveCardFile;
+}
+
+std::filesystem::path scratchFilePath(const Form1& form) {
+    return DataRoot{form.DataRoot}.raceCardsFolder() /
+           cardFileWithExtension(form.ActiveCardFile, "scr");
+}
+
+void saveRecordArrays(Form1& form) {
+    saveRecordText(form, recordFileText(form.Records, form.Card.RaceCount));
+}
+
 void saveChangedRecordArrays(Form1& form) {
-    if (form.SavedRecordFileText != recordFileText(form.Records, form.Card.RaceCount))
-        saveRecordArrays(form);
+    std::string text = recordFileText(form.Records, form.Card.RaceCount);
+    if (form.SavedRecordFileText != text)
+        saveRecordText(form, std::move(text));
 }
 
 void saveScratches(Form1& form) {

@@ -12,6 +12,11 @@ bool refusedAsNotRegular(Form1& form, const std::filesystem::path& file) {
     return true;
 }
 
+void writeFileOrTell(Form1& form, const std::filesystem::path& file, std::string_view content) {
+    if (!refusedAsNotRegular(form, file))
+        text::writeWholeFile(file, content);
+}
+
 std::string archiveUnreadableText(const std::filesystem::path& archive, const std::string& reason) {
     return "The archive \"" + archive.string() + "\" could not be read: " + reason + ".";
 }

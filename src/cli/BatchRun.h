@@ -11,8 +11,8 @@ namespace tallowmere::cli {
 // fresh window, exactly as the window's buttons and menus would: printed
 // output to `out`, usage errors and refusals to `err`. Returns the exit status:
 // 0; 1 when a command failed at its work (those after it still run); or 2 for
-// a usage error (nothing runs) or a refused command (those after it do not run). `programFolder` is
-// where the program and its companions live.
+// a usage error (nothing runs) or a refused command (those after it do not
+// run). `programFolder` is where the program and its companions live.
 int runBatch(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
              const std::filesystem::path& programFolder);
 

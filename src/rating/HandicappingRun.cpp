@@ -146,18 +146,15 @@ std::filesystem::path keySelectionsPath(const Form1& form) {
     return DataRoot{form.DataRoot}.keySelectionsFolder() / form.KeySelectionsFile;
 }
 
-// Creates (or empties) the key-selections file, finds the track's name, and
-// writes the file's six head lines.
+// Finds the track's name, then creates (or empties) the key-selections file
+// and writes its six head lines.
 void writeKeySelectionsHead(Form1& form, const TrackFile& tracks) {
-    const bool writable =
-        !form.KeySelectionsFile.empty() && !refusedAsNotRegular(form, keySelectionsPath(form));
     showTrackName(form, tracks);
-    if (writable)
-        text::writeWholeFile(keySelectionsPath(form),
-                             "Tallowmere Thoroughbred\r\n" + std::string(maker::makerLine) +
-                                 "\r\n" + form.Card.RaceTrack.valueAt(1) + " " +
-                                 form.Label4.valueAt(0).caption + "\r\n" +
-                                 form.Card.RaceDate.valueAt(1) + "\r\n\r\nKEY SELECTIONS\r\n");
+    if (!form.KeySelectionsFile.empty())
+        writeFileOrTell(form, keySelectionsPath(form),
+                        "Tallowmere Thoroughbred\r\n" + std::string(maker::makerLine) + "\r\n" +
+                            form.Card.RaceTrack.valueAt(1) + " " + form.Label4.valueAt(0).caption +
+                            "\r\n" + form.Card.RaceDate.valueAt(1) + "\r\n\r\nKEY SELECTIONS\r\n");
 }
 
 void pickEveryRace(Form1& form) {
@@ -235,10 +232,10 @@ void showRaceOneRecord(Form1& form) {
 } // namespace
 
 void Command1_Click(Form1& form) {
-    // Tables that give no race would make an empty card, saved under a name
-    // of blanks: the user is told, and can mend the folder and press Start again.
     // A card the chooser was putting in place when it was stopped is finished
-    // or put back first: Start never reads a half-swapped folder.
+    // or put back first: Start never reads a half-swapped folder. Tables that
+    // give no race would make an empty card, saved under a name of blanks:
+    // the user is told, and can mend the folder and press Start again.
     const bool whole = repairUnfinishedSwap(DataRoot{form.DataRoot}.trackMasterFolder());
     CardTables tables = openCardTables(DataRoot{form.DataRoot}.trackMasterFolder());
     if (!whole || raceCountOf(tables.Data2) < 1) {

@@ -8,8 +8,9 @@
 namespace tallowmere::profile {
 
 // A field of an archive line as a number: `value` as text::finiteNumberOf
-// reads it (a value too large for a number counts as 0) and, when the field is a plain amount of
-// whole cents (blanks, a sign, up to ten whole digits, up to two decimals), the amount in cents.
+// reads it (a value too large for a number counts as 0) and, when the field
+// is a plain amount of whole cents (blanks, a sign, up to ten whole digits,
+// up to two decimals), the amount in cents.
 struct FieldValue {
     double value = 0;
     std::optional<std::int64_t> cents;

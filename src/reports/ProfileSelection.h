@@ -26,7 +26,6 @@ selectArchiveLines(std::string_view selector,
                    const std::optional<std::vector<std::string_view>>& archive,
                    const TrackFile& tracks);
 
-
 // Upper case of the ASCII letters; every other byte stays.
 std::string upperCase(std::string_view text);
 

@@ -157,8 +157,7 @@ void Program_Click(Form1& form) {
     storeFormatted(form.Card, program.formatted);
     form.CurrentRace = static_cast<std::int16_t>(form.Card.RaceCount + 1);
     const auto file = root.programsFolder() / cardFileWithExtension(form.ActiveCardFile, "ppp");
-    if (!refusedAsNotRegular(form, file))
-        text::writeWholeFile(file, program.text);
+    writeFileOrTell(form, file, program.text);
     showTextFile(form, file);
 }
 

@@ -166,10 +166,9 @@ void SelectionAndResults_Click(Form1& form) {
     for (int race = 1; race <= form.Card.RaceCount; ++race)
         showRaceHits(form, race, judgeRace(outcomeOf(form.Records.CardPicks, race)), totals);
     showTotalsAndPercentages(form, totals);
-    const auto report = form.WorkFolder / "Todays Results.txt";
-    if (!refusedAsNotRegular(form, report))
-        text::writeWholeFile(report, summaryReportText(grid, form.Card.RaceCount,
-                                                       form.Label1.caption, shortRaceDate(form)));
+    writeFileOrTell(
+        form, form.WorkFolder / "Todays Results.txt",
+        summaryReportText(grid, form.Card.RaceCount, form.Label1.caption, shortRaceDate(form)));
     saveChangedRecordArrays(form);
 }
 

@@ -38,13 +38,22 @@ std::string archiveLine(std::string_view stem, int raceCount,
     return line;
 }
 
-std::optional<std::string> archiveRefusal(const std::filesystem::path& archive) {
-    if (text::isNotRegularFile(archive))
+namespace {
+
+// Why nothing may be appended to an archive that reading gave, or nothing.
+std::optional<std::string> refusalOf(const std::filesystem::path& archive,
+                                     const text::FileRead& read) {
+    if (read.status == text::FileRead::Status::NotRegular)
         return text::notRegularFileText(archive);
-    const text::FileRead read = text::readFileChecked(archive);
     if (read.status == text::FileRead::Status::Failed)
         return archiveUnreadableText(archive, read.reason) + " Nothing was recorded.";
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> archiveRefusal(const std::filesystem::path& archive) {
+    return refusalOf(archive, text::readFileChecked(archive));
 }
 
 std::optional<std::string> appendArchiveLine(const std::filesystem::path& archive,
@@ -55,15 +64,16 @@ std::optional<std::string> appendArchiveLine(const std::filesystem::path& archiv
     if (!lock)
         return "The archive could not be written to " + archive.string() + ": " +
                archive.filename().string() + ".lock is held by another program";
-    if (auto refusal = archiveRefusal(archive))
+    const text::FileRead read = text::readFileChecked(archive);
+    if (auto refusal = refusalOf(archive, read))
         return refusal;
-    const auto held = text::readWholeFile(archive);
+    const std::string& held = read.content; // empty when there is no archive yet
     const std::string card = text::firstChars(line, 14);
-    if (held && std::ranges::any_of(text::lineViews(*held), [&](std::string_view archived) {
+    if (std::ranges::any_of(text::lineViews(held), [&](std::string_view archived) {
             return text::firstChars(archived, 14) == card;
         }))
         return std::string(alreadyArchivedText);
-    const bool endsOpen = held && !held->empty() && held->back() != '\n' && held->back() != '\r';
+    const bool endsOpen = !held.empty() && held.back() != '\n' && held.back() != '\r';
     if (const auto reason =
             text::appendToFile(archive, (endsOpen ? "\r\n" : "") + std::string(line) + "\r\n"))
         return "The archive could not be written to " + archive.string() + ": " + *reason;

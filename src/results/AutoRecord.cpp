@@ -30,28 +30,30 @@ const char* placeName(int place) {
     return names[place - 1];
 }
 
-// What the chart held that is no payoff to record was left out: the user is
-// told each line.
-void tellLeftOutPayoffs(Form1& form, const std::vector<LeftOutPayoff>& leftOut) {
-    std::string text;
-    for (const auto& [race, line] : leftOut)
-        text += (text.empty() ? "" : "\n") + ("Race " + std::to_string(race) + ": \"" + line +
-                                              "\" holds no payoff Tallowmere TB can record; it "
-                                              "was left out.");
-    if (!text.empty())
-        form.platform.showMessage(
-            {"Tallowmere TB", text, MessageButtons::Ok, MessageIcon::Exclamation});
-}
-
-// The picks were judged without a horse that ran after all: the user is told.
-void tellScratchedFinishers(Form1& form) {
-    const auto lines = scratchedFinisherLines(form.Card, form.Scratched, form.Records.CardPicks);
+// One message of the lines, a line each; none without lines.
+void tellLines(Form1& form, const std::vector<std::string>& lines, bool notice) {
     std::string text;
     for (const auto& line : lines)
         text += (text.empty() ? "" : "\n") + line;
     if (!text.empty())
         form.platform.showMessage(
-            {"Tallowmere TB", text, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
+            {"Tallowmere TB", text, MessageButtons::Ok, MessageIcon::Exclamation, 1, notice});
+}
+
+// What the chart held that is no payoff to record was left out: the user is
+// told each line.
+void tellLeftOutPayoffs(Form1& form, const std::vector<LeftOutPayoff>& leftOut) {
+    std::vector<std::string> lines;
+    for (const auto& [race, line] : leftOut)
+        lines.push_back("Race " + std::to_string(race) + ": \"" + line +
+                        "\" holds no payoff Tallowmere TB can record; it was left out.");
+    tellLines(form, lines, false);
+}
+
+// The picks were judged without a horse that ran after all: the user is told.
+void tellScratchedFinishers(Form1& form) {
+    tellLines(form, scratchedFinisherLines(form.Card, form.Scratched, form.Records.CardPicks),
+              true);
 }
 
 } // namespace

@@ -76,8 +76,7 @@ void Entries_Click(Form1& form) {
     const EntriesList list = entriesList(form.Card, form.Selections);
     storeEntriesListLines(form.Card, list.lines);
     const auto file = DataRoot{form.DataRoot}.entriesFolder() / listFile;
-    if (!refusedAsNotRegular(form, file))
-        text::writeWholeFile(file, list.text);
+    writeFileOrTell(form, file, list.text);
     showTextFile(form, file);
 }
 

@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +81,19 @@ bool readAll(int fd, std::string& content) {
     }
 }
 
+bool writeAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
 } // namespace
 
 FileRead readFileChecked(const std::filesystem::path& path) {
@@ -137,8 +148,6 @@ int openRegularForWriting(const std::filesystem::path& path, int flags) {
     return fd;
 }
 
-bool writeAll(int fd, std::string_view content);
-
 } // namespace
 
 bool writeWholeFile(const std::filesystem::path& path, std::string_view content) {
@@ -163,19 +172,6 @@ std::optional<std::vector<std::string>> readLines(const std::filesystem::path& p
 }
 
 namespace {
-
-bool writeAll(int fd, std::string_view content) {
-    while (!content.empty()) {
-        const ssize_t written = ::write(fd, content.data(), content.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        content.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
 
 constexpr std::string_view temporarySuffix = "XXXXXX";
 
