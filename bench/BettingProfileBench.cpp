@@ -1,8 +1,9 @@
 // Betting Profiles > All Tracks over an archive of 15,000 or 100,000 cards,
 // from TBA.ini on disk to the grid and TBA.txt; with the peak memory.
-#include "SilentPlatform.h"
 #include "model/Form1.h"
+#include "model/SilentPlatform.h"
 #include "reports/BettingProfile.h"
+#include "text/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -35,9 +36,8 @@ std::string archiveLine(int i) {
 }
 
 std::filesystem::path makeWorkFolder(int cards) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
-    const std::filesystem::path folder = ::mkdtemp(pattern.data());
+    const std::filesystem::path folder =
+        tallowmere::text::makeTempFolder("tallowmere-bench").value();
     std::ofstream archive(folder / "TBA.ini", std::ios::binary);
     for (int i = 0; i < cards; ++i)
         archive << archiveLine(i) << "\r\n";
@@ -60,7 +60,7 @@ void resetPeakResident() {
 
 void allTracksProfile(benchmark::State& state) {
     const std::filesystem::path folder = makeWorkFolder(static_cast<int>(state.range(0)));
-    SilentPlatform platform;
+    tallowmere::SilentPlatform platform;
     resetPeakResident();
     for (auto _ : state) {
         tallowmere::Form1 form(platform);

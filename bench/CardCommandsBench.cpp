@@ -2,9 +2,9 @@
 // the store holds: showing a race, a scratch, Auto Record from its results
 // chart of 20 races, the summary and the program view.
 #include "LargestCard.h"
-#include "SilentPlatform.h"
 #include "app/AppCommands.h"
 #include "display/RaceDisplay.h"
+#include "model/SilentPlatform.h"
 #include "rating/HandicappingRun.h"
 #include "reports/ProgramView.h"
 #include "reports/SelectionAndResults.h"
@@ -18,7 +18,7 @@
 namespace {
 
 // Answers Yes, so that a scratch is carried out.
-class AgreeingPlatform : public SilentPlatform {
+class AgreeingPlatform : public tallowmere::SilentPlatform {
   public:
     tallowmere::MessageAnswer showMessage(const tallowmere::Message&) override {
         return tallowmere::MessageAnswer::Yes;

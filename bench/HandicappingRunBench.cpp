@@ -3,8 +3,8 @@
 // key-selections file.
 #include "LargestCard.h"
 #include "SampleCard.h"
-#include "SilentPlatform.h"
 #include "app/AppCommands.h"
+#include "model/SilentPlatform.h"
 #include "rating/HandicappingRun.h"
 
 #include <benchmark/benchmark.h>
@@ -12,7 +12,7 @@
 namespace {
 
 void startOn(benchmark::State& state, const std::filesystem::path& root) {
-    SilentPlatform platform;
+    tallowmere::SilentPlatform platform;
     for (auto _ : state) {
         tallowmere::Form1 form(platform);
         form.DataRoot = root;

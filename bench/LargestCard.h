@@ -4,6 +4,7 @@
 #include "SampleTracks.h"
 #include "SyntheticCard.h"
 #include "card/DataRoot.h"
+#include "text/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,9 +14,7 @@
 // sample tracks after `linesBefore`.
 inline std::filesystem::path makeCardRoot(const tallowmere::cardgen::CardRequest& request,
                                           const std::string& linesBefore = {}) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
-    const std::filesystem::path root = ::mkdtemp(pattern.data());
+    const std::filesystem::path root = tallowmere::text::makeTempFolder("tallowmere-bench").value();
     tallowmere::cardgen::writeCardTables(tallowmere::cardgen::makeCard(request),
                                          tallowmere::DataRoot{root}.trackMasterFolder());
     std::ofstream(root / "TrackEditor.ini", std::ios::binary)

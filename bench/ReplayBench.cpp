@@ -2,6 +2,7 @@
 // scratch data root (Start, Auto Record, the summary, Record).
 #include "Season.h"
 #include "analysis/Replay.h"
+#include "text/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -11,9 +12,7 @@ namespace {
 class SeasonFolder {
   public:
     explicit SeasonFolder(int cards) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tallowmere-season-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        path_ = tallowmere::text::makeTempFolder("tallowmere-season").value();
         written_ = tallowmere::cardgen::writeSeason({}, cards, path_);
     }
     ~SeasonFolder() {

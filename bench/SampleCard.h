@@ -1,15 +1,14 @@
 #pragma once
 
 #include "card/DataRoot.h"
+#include "text/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
 
 // A fresh data root holding the bundled sample card and its track file.
 inline std::filesystem::path makeSampleCardRoot() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
-    const std::filesystem::path root = ::mkdtemp(pattern.data());
+    const std::filesystem::path root = tallowmere::text::makeTempFolder("tallowmere-bench").value();
     const std::filesystem::path samples = TALLOWMERE_SAMPLES;
     const auto tables = tallowmere::DataRoot{root}.trackMasterFolder();
     std::filesystem::create_directories(tables);

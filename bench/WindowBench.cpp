@@ -3,10 +3,10 @@
 // holds; and a change of race on the largest card, until it is painted.
 #include "LargestCard.h"
 #include "SampleCard.h"
-#include "SilentPlatform.h"
 #include "app/FolderOptions.h"
 #include "gui/DisplayText.h"
 #include "gui/MainWindow.h"
+#include "model/SilentPlatform.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -28,7 +28,7 @@ void click(QWidget& window, const QString& button) {
 }
 
 void startToFirstPaint(benchmark::State& state, const std::filesystem::path& root) {
-    SilentPlatform platform;
+    tallowmere::SilentPlatform platform;
     for (auto _ : state) {
         auto window = openWindow(platform, root);
         click(*window, "Command1");
@@ -49,7 +49,7 @@ BENCHMARK(startToFirstPaintOfTheLargestCard)->Unit(benchmark::kMillisecond);
 
 // Races 1 and 2 in turn, each until painted.
 void raceChangeOnTheLargestCard(benchmark::State& state) {
-    SilentPlatform platform;
+    tallowmere::SilentPlatform platform;
     const auto root = makeLargestCardRoot();
     auto window = openWindow(platform, root);
     click(*window, "Command1");

@@ -2,10 +2,10 @@
 // separator: the xBase reader, the card load and Start as the batch front end
 // runs them.
 #include "FuzzInput.h"
-#include "SilentPlatform.h"
 #include "app/AppCommands.h"
 #include "card/DataRoot.h"
 #include "card/TableView.h"
+#include "model/SilentPlatform.h"
 #include "rating/HandicappingRun.h"
 
 constexpr const char* tableFiles[] = {"THRRDR.DBF", "RACEDR.DBF", "THRJDR.DBF",
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (table)
             (void)tallowmere::tableDamage(file);
     }
-    SilentPlatform platform;
+    tallowmere::SilentPlatform platform;
     tallowmere::Form1 form(platform);
     form.DataRoot = root;
     form.WorkFolder = root;

@@ -1,7 +1,7 @@
 // TargetTracks.txt and TBA.ini, joined by the file separator: Select Track
 // shows the list and rebuilds it from the archive.
 #include "FuzzInput.h"
-#include "SilentPlatform.h"
+#include "model/SilentPlatform.h"
 #include "reports/TrackSelection.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::writeFile(folder / "TBA.ini", parts[1]);
     // Select Track clears the list it fills, so one window serves every input:
     // a new one for each would cost most of the time.
-    static SilentPlatform platform;
+    static tallowmere::SilentPlatform platform;
     static tallowmere::Form1 form(platform);
     form.WorkFolder = folder;
     tallowmere::Select_Click(form);

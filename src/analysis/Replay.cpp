@@ -7,12 +7,14 @@
 #include "card/CardTables.h"
 #include "card/DataRoot.h"
 #include "card/TableView.h"
+#include "card/WorkFolder.h"
 #include "rating/HandicappingRun.h"
 #include "rating/TrackParameters.h"
 #include "reports/SelectionAndResults.h"
 #include "results/Archive.h"
 #include "results/AutoRecord.h"
 #include "results/ResultsCommands.h"
+#include "text/TempFolder.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 #include "text/Windows1252.h"
@@ -54,30 +56,6 @@ std::vector<fs::path> filesWithExtension(const fs::path& folder, std::string_vie
     return filesWithExtension(folder, extension, ignored);
 }
 
-// A fresh folder under the system's temporary folder, removed with its contents.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::error_code error;
-        const fs::path temporary = fs::temp_directory_path(error);
-        std::string pattern =
-            ((error ? fs::path("/tmp") : temporary) / "tallowmere-replay-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code error;
-        if (!path_.empty())
-            fs::remove_all(path_, error);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 // The reason a step stops the card, or nothing.
 std::optional<std::string> stepProblem(const ReplayPlatform& platform, const Refusal& refusal,
                                        const std::string& step) {
@@ -117,7 +95,7 @@ std::optional<std::string> copyCard(const SeasonCard& card, const fs::path& trac
     fs::create_directories(folders.trackMasterFolder(), error);
     for (const auto& table : filesWithExtension(card.folder, ".dbf"))
         fs::copy_file(table, folders.trackMasterFolder() / table.filename(), error);
-    fs::copy_file(trackEditorIni, root / "TrackEditor.ini", error);
+    fs::copy_file(trackEditorIni, WorkFolder{root}.trackList(), error);
     return error ? std::optional<std::string>("cannot copy the card: " + error.message())
                  : std::nullopt;
 }
@@ -202,7 +180,7 @@ ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
         return skipped(card, *problem);
     if (auto problem = recordCard(form, platform))
         return skipped(card, *problem);
-    const auto archive = text::readLines(scratchRoot / "TBA.ini");
+    const auto archive = text::readLines(WorkFolder{scratchRoot}.archive());
     if (!archive || archive->empty())
         return skipped(card, "Record wrote no archive line");
     return {card.subfolder, archive->back(), {}};
@@ -221,7 +199,7 @@ std::vector<ReplayOutcome> replaySeason(const fs::path& folder, const fs::path& 
     const auto cards = seasonCards(folder);
     std::vector<ReplayOutcome> outcomes;
     for (const auto& card : cards) {
-        ScratchFolder scratch;
+        text::TempFolder scratch("tallowmere-replay");
         outcomes.push_back(scratch.path().empty()
                                ? skipped(card, "cannot make a scratch data root")
                                : replayCard(card, trackEditorIni, scratch.path()));

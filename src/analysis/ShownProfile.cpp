@@ -1,11 +1,12 @@
 #include "analysis/ShownProfile.h"
 
+#include "card/WorkFolder.h"
 #include "text/TextFiles.h"
 
 namespace tallowmere::analysis {
 
 std::vector<CardFigures> shownProfileCards(const std::filesystem::path& workFolder) {
-    const auto lines = text::readLines(workFolder / "TBA.txt");
+    const auto lines = text::readLines(WorkFolder{workFolder}.shownProfile());
     if (!lines)
         return {};
     return cardsInDateOrder(std::vector<std::string_view>(lines->rbegin(), lines->rend()));

@@ -35,7 +35,4 @@ void DRF_Click(Form1& form);
 void TRC_Click(Form1& form);
 void PTR_Click(Form1& form);
 
-// The text viewer: every text view of the program opens its file through here.
-void showTextFile(Form1& form, const std::filesystem::path& file);
-
 } // namespace tallowmere

@@ -1,11 +1,8 @@
 #include "app/AppCommands.h"
 #include "app/WebLinks.h"
+#include "card/WorkFolder.h"
 
 namespace tallowmere {
-
-void showTextFile(Form1& form, const std::filesystem::path& file) {
-    form.platform.showTextFile(file);
-}
 
 void Test_Click(Form1& form) {
     form.menus.Test.checked = !form.menus.Test.checked;
@@ -25,11 +22,11 @@ void Version_Click(Form1& form) {
 }
 
 void ArchivesEditor_Click(Form1& form) {
-    showTextFile(form, form.WorkFolder / "TBA.ini");
+    form.platform.showTextFile(WorkFolder{form.WorkFolder}.archive());
 }
 
 void Tracks_Click(Form1& form) {
-    showTextFile(form, form.WorkFolder / "TrackEditor.ini");
+    form.platform.showTextFile(WorkFolder{form.WorkFolder}.trackList());
 }
 
 void TM_Click(Form1& form) {

@@ -5,6 +5,7 @@
 #include "analysis/Replay.h"
 #include "analysis/RoiConfidence.h"
 #include "analysis/StatsText.h"
+#include "card/WorkFolder.h"
 #include "reports/ProfileSelection.h"
 #include "results/Archive.h"
 #include "text/TextFiles.h"
@@ -32,9 +33,9 @@ bool writeOrTell(Form1& form, const std::string& file, const std::string& bytes)
 }
 
 std::vector<CardFigures> profileCards(const Form1& form, const std::string& selector) {
-    const auto archive = text::readLines(form.WorkFolder / "TBA.ini");
+    const auto archive = text::readLines(WorkFolder{form.WorkFolder}.archive());
     const auto lines = selectArchiveLines(upperCase(selector), archive,
-                                          TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
+                                          TrackFile::read(WorkFolder{form.WorkFolder}.trackList()));
     return lines ? cardsInDateOrder(*lines) : std::vector<CardFigures>{};
 }
 
@@ -46,7 +47,7 @@ void printRow(const std::vector<std::string>& cells, std::ostream& out) {
 
 // Whether every line went into the archive; a failure is told.
 bool appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
-    const auto archive = form.WorkFolder / "TBA.ini";
+    const auto archive = WorkFolder{form.WorkFolder}.archive();
     const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
     for (const auto& line : linesNotArchived(outcomes, held))
         if (const auto problem = appendArchiveLine(archive, line);
@@ -60,7 +61,7 @@ bool appendToArchive(Form1& form, const std::vector<ReplayOutcome>& outcomes) {
 } // namespace
 
 bool replayCards(Form1& form, const Args& args, std::ostream& out) {
-    const auto trackEditorIni = form.WorkFolder / "TrackEditor.ini";
+    const auto trackEditorIni = WorkFolder{form.WorkFolder}.trackList();
     if (const auto missing = missingTrackList(trackEditorIni)) {
         form.platform.showMessage(
             {"Tallowmere TB", *missing, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});

@@ -5,6 +5,7 @@
 #include "analysis/ShownProfile.h"
 #include "app/AppCommands.h"
 #include "app/MenuClicks.h"
+#include "card/WorkFolder.h"
 #include "display/RaceDisplay.h"
 #include "gui/DisplayText.h"
 #include "gui/ProfileAnalysisView.h"
@@ -117,7 +118,7 @@ void MainWindow::renderProfileAnalysis() {
         analysedProfile_.reset();
         return;
     }
-    auto profile = text::readLines(form_.WorkFolder / "TBA.txt");
+    auto profile = text::readLines(WorkFolder{form_.WorkFolder}.shownProfile());
     if (!analysedProfile_ || profile != analysedProfile_)
         analysis_->showCards(analysis::shownProfileCards(form_.WorkFolder));
     analysedProfile_ = std::move(profile);
@@ -142,7 +143,7 @@ void MainWindow::exportGrid() {
 }
 
 void MainWindow::replayCards() {
-    if (const auto missing = analysis::missingTrackList(form_.WorkFolder / "TrackEditor.ini")) {
+    if (const auto missing = analysis::missingTrackList(WorkFolder{form_.WorkFolder}.trackList())) {
         platform_.showMessage(
             {"Tallowmere TB", *missing, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
         return;

@@ -1,6 +1,7 @@
 #include "gui/ReplayDialog.h"
 
 #include "analysis/CsvText.h"
+#include "card/WorkFolder.h"
 #include "gui/DisplayText.h"
 #include "results/Archive.h"
 #include "text/TextFiles.h"
@@ -66,7 +67,7 @@ ReplayDialog::~ReplayDialog() {
 void ReplayDialog::start() {
     if (worker_.joinable())
         return;
-    const auto trackFile = workFolder_ / "TrackEditor.ini";
+    const auto trackFile = WorkFolder{workFolder_}.trackList();
     worker_ = std::thread([this, trackFile] {
         auto outcomes =
             analysis::replaySeason(season_, trackFile, [this](std::size_t done, std::size_t total) {
@@ -108,7 +109,7 @@ void ReplayDialog::showOutcomes(std::vector<analysis::ReplayOutcome> outcomes) {
 }
 
 QString ReplayDialog::addToArchive() {
-    const auto archive = workFolder_ / "TBA.ini";
+    const auto archive = WorkFolder{workFolder_}.archive();
     const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
     const auto lines = analysis::linesNotArchived(outcomes_, held);
     for (const auto& line : lines)

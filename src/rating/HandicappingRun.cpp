@@ -8,6 +8,7 @@
 #include "card/RecordFile.h"
 #include "card/ScratchFile.h"
 #include "card/UnusableFiles.h"
+#include "card/WorkFolder.h"
 #include "model/MakerLines.h"
 #include "model/RaceBoxes.h"
 #include "rating/PaceRating.h"
@@ -215,7 +216,7 @@ void restoreScratches(Form1& form) {
 // ratings then differ from those with the track listed, and the user is told.
 void tellUnlistedTrack(Form1& form, bool trackListRead, const TrackFile& tracks) {
     if (const auto notice =
-            unlistedTrackNotice(form.WorkFolder / "TrackEditor.ini", trackListRead, tracks,
+            unlistedTrackNotice(WorkFolder{form.WorkFolder}.trackList(), trackListRead, tracks,
                                 text::trimmed(form.Card.RaceTrack.valueAt(1))))
         form.platform.showMessage(
             {"Tallowmere TB", *notice, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
@@ -244,7 +245,7 @@ void Command1_Click(Form1& form) {
              MessageButtons::Ok, MessageIcon::Exclamation});
         return;
     }
-    const auto trackLines = text::readLines(form.WorkFolder / "TrackEditor.ini");
+    const auto trackLines = text::readLines(WorkFolder{form.WorkFolder}.trackList());
     const TrackFile tracks(trackLines.value_or(std::vector<std::string>{}));
     lockMenus(form);
     form.MSFlexGrid1.height = 6060;

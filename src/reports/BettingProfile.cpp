@@ -1,6 +1,7 @@
 #include "reports/BettingProfile.h"
 
 #include "card/UnusableFiles.h"
+#include "card/WorkFolder.h"
 #include "reports/ProfileSelection.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
@@ -75,7 +76,7 @@ namespace {
 // The archive's bytes; nothing when it is missing or cannot be read, which
 // the user is told.
 std::optional<std::string> readArchive(Form1& form) {
-    const auto archive = form.WorkFolder / "TBA.ini";
+    const auto archive = WorkFolder{form.WorkFolder}.archive();
     text::FileRead read = text::readFileChecked(archive);
     if (read.status == text::FileRead::Status::NotRegular)
         refusedAsNotRegular(form, archive);
@@ -98,10 +99,10 @@ void Profile2(Form1& form, const std::string& selector) {
     const auto content = readArchive(form);
     const auto kept = selectArchiveLines(
         upperCase(selector), content ? std::optional(text::lineViews(*content)) : std::nullopt,
-        TrackFile::read(form.WorkFolder / "TrackEditor.ini"));
-    if (!kept || refusedAsNotRegular(form, form.WorkFolder / "TBA.txt"))
+        TrackFile::read(WorkFolder{form.WorkFolder}.trackList()));
+    if (!kept || refusedAsNotRegular(form, WorkFolder{form.WorkFolder}.shownProfile()))
         return;
-    if (text::replaceFile(form.WorkFolder / "TBA.txt", archiveCopyText(*kept)))
+    if (text::replaceFile(WorkFolder{form.WorkFolder}.shownProfile(), archiveCopyText(*kept)))
         return;
     placeProfileGrid(form, profileGrid(newestFirst(*kept)));
 }

@@ -1,6 +1,5 @@
 #include "reports/ProgramView.h"
 
-#include "app/AppCommands.h"
 #include "card/CardFileNames.h"
 #include "card/DataRoot.h"
 #include "card/UnusableFiles.h"
@@ -158,7 +157,7 @@ void Program_Click(Form1& form) {
     form.CurrentRace = static_cast<std::int16_t>(form.Card.RaceCount + 1);
     const auto file = root.programsFolder() / cardFileWithExtension(form.ActiveCardFile, "ppp");
     writeFileOrTell(form, file, program.text);
-    showTextFile(form, file);
+    form.platform.showTextFile(file);
 }
 
 } // namespace tallowmere

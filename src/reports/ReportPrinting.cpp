@@ -1,7 +1,7 @@
 #include "reports/ReportPrinting.h"
 
-#include "app/AppCommands.h"
 #include "card/UnusableFiles.h"
+#include "card/WorkFolder.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
@@ -27,11 +27,11 @@ std::string rowLine(const Grid& profile, int r) {
 }
 
 void writeProfileResults(Form1& form, int lastRow, bool spaced) {
-    const auto file = form.WorkFolder / "Profile Results.txt";
+    const auto file = WorkFolder{form.WorkFolder}.printedProfile();
     // A file that cannot be written is still shown, as it stands.
     if (!refusedAsNotRegular(form, file))
         (void)text::replaceFile(file, profileResultsText(form.MSFlexGrid3, lastRow, spaced));
-    showTextFile(form, file);
+    form.platform.showTextFile(file);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ std::string profileResultsText(const Grid& profile, int lastRow, bool spaced) {
 
 void Print1_Click(Form1& form) {
     if (form.MSFlexGrid2.visible)
-        showTextFile(form, form.WorkFolder / "Todays Results.txt");
+        form.platform.showTextFile(WorkFolder{form.WorkFolder}.todaysResults());
     else if (form.MSFlexGrid3.visible)
         writeProfileResults(form, 100, false);
 }

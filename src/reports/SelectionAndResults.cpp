@@ -2,6 +2,7 @@
 
 #include "card/CardSaving.h"
 #include "card/UnusableFiles.h"
+#include "card/WorkFolder.h"
 #include "model/RaceBoxes.h"
 #include "reports/SummaryHits.h"
 #include "reports/SummaryReport.h"
@@ -27,7 +28,8 @@ void updateRecordButton(Form1& form) {
     if (form.ActiveCardFile.empty())
         return;
     form.Command4.enabled = recordButtonEnabled(
-        form.ActiveCardFile, text::readLines(form.WorkFolder / "TBA.ini"), form.Command4.enabled);
+        form.ActiveCardFile, text::readLines(WorkFolder{form.WorkFolder}.archive()),
+        form.Command4.enabled);
 }
 
 void showSummaryScreen(Form1& form) {
@@ -167,7 +169,7 @@ void SelectionAndResults_Click(Form1& form) {
         showRaceHits(form, race, judgeRace(outcomeOf(form.Records.CardPicks, race)), totals);
     showTotalsAndPercentages(form, totals);
     writeFileOrTell(
-        form, form.WorkFolder / "Todays Results.txt",
+        form, WorkFolder{form.WorkFolder}.todaysResults(),
         summaryReportText(grid, form.Card.RaceCount, form.Label1.caption, shortRaceDate(form)));
     saveChangedRecordArrays(form);
 }

@@ -1,6 +1,5 @@
 #include "reports/SelectionsView.h"
 
-#include "app/AppCommands.h"
 #include "card/CardFileNames.h"
 #include "card/DataRoot.h"
 #include "card/UnusableFiles.h"
@@ -51,7 +50,7 @@ void Selections_Click(Form1& form) {
     writeFileOrTell(form, file,
                     selectionsFile(form.Card, form.Selections, form.Label4.valueAt(0).caption));
     form.CurrentRace = static_cast<std::int16_t>(form.Card.RaceCount + 1);
-    showTextFile(form, file);
+    form.platform.showTextFile(file);
 }
 
 } // namespace tallowmere

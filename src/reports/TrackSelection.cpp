@@ -1,5 +1,6 @@
 #include "reports/TrackSelection.h"
 
+#include "card/WorkFolder.h"
 #include "reports/BettingProfile.h"
 #include "reports/ProfileSelection.h"
 #include "text/TextFiles.h"
@@ -60,9 +61,9 @@ std::string trackListText(const std::vector<std::string>& codes) {
 
 void Select_Click(Form1& form) {
     hideRaceCardItems(form.menus);
-    const auto trackList = form.WorkFolder / "TargetTracks.txt";
+    const auto trackList = WorkFolder{form.WorkFolder}.targetTracks();
     showTrackList(form, trackList);
-    const auto archive = text::readLines(form.WorkFolder / "TBA.ini");
+    const auto archive = text::readLines(WorkFolder{form.WorkFolder}.archive());
     // A list that cannot be written keeps its old content for the next time.
     (void)text::replaceFile(
         trackList, trackListText(distinctTrackCodes(archive.value_or(std::vector<std::string>{}))));

@@ -2,6 +2,7 @@
 
 #include "card/CardFileNames.h"
 #include "card/UnusableFiles.h"
+#include "card/WorkFolder.h"
 #include "text/FileLock.h"
 #include "text/Numbers.h"
 #include "text/TextFiles.h"
@@ -120,7 +121,7 @@ bool cardReadyToRecord(Form1& form) {
 } // namespace
 
 void Command4_Click(Form1& form) {
-    const std::filesystem::path archive = form.WorkFolder / "TBA.ini";
+    const std::filesystem::path archive = WorkFolder{form.WorkFolder}.archive();
     if (const auto refusal = archiveRefusal(archive)) {
         form.platform.showMessage(
             {"Tallowmere TB", *refusal, MessageButtons::Ok, MessageIcon::Exclamation});

@@ -3,6 +3,7 @@
 #include "card/CardFileNames.h"
 #include "card/CardSaving.h"
 #include "card/DataRoot.h"
+#include "card/WorkFolder.h"
 #include "results/ResultsChart.h"
 #include "results/ResultsCommands.h"
 #include "text/Numbers.h"
@@ -130,7 +131,7 @@ void EBET_Click(Form1& form) {
                                    MessageButtons::Ok, MessageIcon::Exclamation});
         return;
     }
-    const TrackFile tracks = TrackFile::read(form.WorkFolder / "TrackEditor.ini");
+    const TrackFile tracks = TrackFile::read(WorkFolder{form.WorkFolder}.trackList());
     const ChartCheck check = checkChart(*chart, tracks, form.ActiveCardFile);
     if (check.outcome == ChartCheck::Outcome::Refused) {
         refuseChart(form, check);

@@ -1,4 +1,3 @@
-#include "app/AppCommands.h"
 #include "results/AutoRecord.h"
 #include "results/ResultsCommands.h"
 
@@ -6,7 +5,7 @@ namespace tallowmere {
 
 void Results_Click(Form1& form) {
     // Every file is closed as soon as it has been read or written: none is open here.
-    showTextFile(form, resultsChartPath(form));
+    form.platform.showTextFile(resultsChartPath(form));
 }
 
 } // namespace tallowmere

@@ -1,6 +1,5 @@
 #include "selection/EntriesList.h"
 
-#include "app/AppCommands.h"
 #include "card/CardFileNames.h"
 #include "card/DataRoot.h"
 #include "card/UnusableFiles.h"
@@ -77,7 +76,7 @@ void Entries_Click(Form1& form) {
     storeEntriesListLines(form.Card, list.lines);
     const auto file = DataRoot{form.DataRoot}.entriesFolder() / listFile;
     writeFileOrTell(form, file, list.text);
-    showTextFile(form, file);
+    form.platform.showTextFile(file);
 }
 
 } // namespace tallowmere

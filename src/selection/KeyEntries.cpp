@@ -1,6 +1,5 @@
 #include "selection/KeyEntries.h"
 
-#include "app/AppCommands.h"
 #include "card/CardFileNames.h"
 #include "card/DataRoot.h"
 
@@ -10,7 +9,8 @@ void Pick3_Click(Form1& form) {
     if (form.ActiveCardFile.empty())
         return;
     form.KeySelectionsFile = cardFileWithExtension(form.ActiveCardFile, "pms2");
-    showTextFile(form, DataRoot{form.DataRoot}.keySelectionsFolder() / form.KeySelectionsFile);
+    form.platform.showTextFile(DataRoot{form.DataRoot}.keySelectionsFolder() /
+                               form.KeySelectionsFile);
 }
 
 } // namespace tallowmere

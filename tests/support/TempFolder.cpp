@@ -1,6 +1,7 @@
 #include "support/TempFolder.h"
 
-#include <cstdlib>
+#include "text/TempFolder.h"
+
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -8,11 +9,10 @@
 namespace tallowmere::testing {
 
 TempFolder::TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "tallowmere-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
+    const auto made = text::makeTempFolder("tallowmere-test");
+    if (!made)
         throw std::runtime_error("cannot make a temporary folder");
-    path_ = pattern;
+    path_ = *made;
 }
 
 TempFolder::~TempFolder() {

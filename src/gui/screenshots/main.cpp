@@ -1,12 +1,12 @@
 // tallowmere-screenshots DATA_ROOT FOLDER [SEASON]: the window on the card of
 // DATA_ROOT, as a handicapper goes through it, saved as PNG files in FOLDER;
 // with SEASON, last the replay of that folder of past cards.
-#include "SilentPlatform.h"
 #include "app/FolderOptions.h"
 #include "gui/DisplayText.h"
 #include "gui/MainWindow.h"
 #include "gui/ProfileAnalysisView.h"
 #include "gui/ReplayDialog.h"
+#include "model/SilentPlatform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +19,7 @@
 namespace {
 
 // Says Yes to every question, so a scratch goes through.
-class AgreeingPlatform : public SilentPlatform {
+class AgreeingPlatform : public tallowmere::SilentPlatform {
   public:
     tallowmere::MessageAnswer showMessage(const tallowmere::Message& message) override {
         return message.buttons == tallowmere::MessageButtons::YesNo ? tallowmere::MessageAnswer::Yes

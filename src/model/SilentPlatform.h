@@ -2,14 +2,15 @@
 
 #include "model/Platform.h"
 
-// A desktop that does nothing and answers OK.
-class SilentPlatform : public tallowmere::Platform {
+namespace tallowmere {
+
+// A desktop that shows, opens and starts nothing and answers OK: for the
+// programs that work a card without a user (replays, screenshots, benchmarks).
+class SilentPlatform : public Platform {
   public:
     void showTextFile(const std::filesystem::path&) override {}
     void openUrl(const std::string&) override {}
-    tallowmere::MessageAnswer showMessage(const tallowmere::Message&) override {
-        return tallowmere::MessageAnswer::Ok;
-    }
+    MessageAnswer showMessage(const Message&) override { return MessageAnswer::Ok; }
     void beep() override {}
     void startProgram(const std::filesystem::path&, const std::vector<std::string>&) override {}
     void setFilesHidden(const std::filesystem::path&, const std::vector<std::string>&,
@@ -17,3 +18,5 @@ class SilentPlatform : public tallowmere::Platform {
     std::string shortDate(int, int, int) override { return {}; }
     void endProgram() override {}
 };
+
+} // namespace tallowmere
