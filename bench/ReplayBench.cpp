@@ -1,7 +1,7 @@
 // Replay of a synthetic season of 100 cards: each card worked in its own
 // scratch data root (Start, Auto Record, the summary, Record).
 #include "Season.h"
-#include "analysis/Replay.h"
+#include "app/Replay.h"
 #include "text/TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -36,7 +36,7 @@ void BM_ReplaySeason(benchmark::State& state) {
     std::size_t archived = 0;
     for (auto _ : state) {
         const auto outcomes =
-            tallowmere::analysis::replaySeason(season.path(), season.path() / "TrackEditor.ini");
+            tallowmere::replaySeason(season.path(), season.path() / "TrackEditor.ini");
         archived = 0;
         for (const auto& outcome : outcomes)
             archived += outcome.archiveLine ? 1 : 0;

@@ -1,18 +1,31 @@
 #include "cli/BatchRun.h"
 
 #include "app/AppCommands.h"
+#include "app/CommandTable.h"
 #include "app/FolderOptions.h"
 #include "card/DataRoot.h"
-#include "cli/BatchCommands.h"
 #include "cli/BatchPlatform.h"
 
 #include <optional>
 
 namespace tallowmere::cli {
+
+const std::string_view batchUsage =
+    "usage: tallowmere-cli [--data-root DIR] [--work-dir DIR] [--no] COMMAND [ARGS]...\n"
+    "commands: start, race N, prev, next, scratch N, type Text39|Text57 I TEXT, state,\n"
+    "          grid 1|2|3, test, close, exit, new-recall, main-screen, summary, record,\n"
+    "          key-entries, program, selections, entries, auto-record, results,\n"
+    "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version,\n"
+    "          profile ALL|SELECTOR, print, print-profile, replay FOLDER [--into-archive],\n"
+    "          profile-chart SELECTOR FILE.svg, profile-stats SELECTOR,\n"
+    "          export profile|summary FILE\n";
+
 namespace {
 
+using Args = CommandArgs;
+
 struct Invocation {
-    const BatchCommand* command;
+    const Command* command;
     Args arguments;
 };
 
@@ -43,7 +56,7 @@ std::optional<std::string> parse(const Args& arguments, Request& request) {
     bool ended = false;
     while (i < arguments.size()) {
         const std::string& name = arguments[i++];
-        const BatchCommand* command = findBatchCommand(name);
+        const Command* command = commandForWord(name);
         if (!command)
             return "unknown command " + name;
         if (ended)
@@ -95,7 +108,7 @@ int runBatch(const Args& arguments, std::ostream& out, std::ostream& err,
     for (const auto& [command, args] : request.invocations) {
         if (const auto refusal = command->refusal(form, args)) {
             out.flush();
-            err << "tallowmere-cli: " << command->name << " refused: " << *refusal << "\n";
+            err << "tallowmere-cli: " << command->word << " refused: " << *refusal << "\n";
             return 2;
         }
         if (!command->run(form, args, out))

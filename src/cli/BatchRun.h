@@ -3,9 +3,13 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallowmere::cli {
+
+// What the batch front end prints after a usage error.
+extern const std::string_view batchUsage;
 
 // Runs `tallowmere-cli` on its arguments (without the program name) against a
 // fresh window, exactly as the window's buttons and menus would: printed

@@ -1,19 +1,13 @@
 #include "gui/MainWindow.h"
 
-#include "analysis/CsvText.h"
-#include "analysis/Replay.h"
 #include "analysis/ShownProfile.h"
+#include "app/AnalysisCommands.h"
 #include "app/AppCommands.h"
-#include "app/MenuClicks.h"
+#include "app/CommandTable.h"
 #include "card/WorkFolder.h"
-#include "display/RaceDisplay.h"
 #include "gui/DisplayText.h"
 #include "gui/ProfileAnalysisView.h"
 #include "gui/ReplayDialog.h"
-#include "rating/HandicappingRun.h"
-#include "reports/BettingProfile.h"
-#include "results/Archive.h"
-#include "selection/Scratches.h"
 #include "text/TextFiles.h"
 
 #include <QApplication>
@@ -58,47 +52,56 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
 }
 
 FormEvents MainWindow::formEvents() {
-    const auto on = [this](auto refusal, auto command) {
-        return [this, refusal, command](auto... index) {
-            act(refusal(form_, index...), [&](Form1& form) { command(form, index...); });
-        };
+    const auto give = [this](std::string_view name) {
+        return [this, name](auto... index) { run(commandNamed(name), {std::to_string(index)...}); };
     };
     FormEvents events;
-    events.start = on(startRefusal, Command1_Click);
-    events.previousRace = on(previousRaceRefusal, Command5_Click);
-    events.nextRace = on(nextRaceRefusal, Command6_Click);
-    events.record = on(recordRefusal, Command4_Click);
-    events.raceButton = on(raceButtonRefusal, Command2_Click);
-    events.scratchButton = on(scratchRefusal, Command3_Click);
+    events.start = give("Start");
+    events.previousRace = give("Previous Race");
+    events.nextRace = give("Next Race");
+    events.record = give("Record");
+    events.raceButton = give("Race");
+    events.scratchButton = give("Scratch");
     events.listClicked = [this](int row) {
         if (row >= 0 && row < static_cast<int>(form_.List1.items.size()))
-            act(std::nullopt, [row](Form1& form) { List1_Click(form, form.List1.items[row]); });
+            run(commandNamed("Track List"), {form_.List1.items[row]});
     };
     events.text39Typed = [this](int index, const std::string& text) {
-        act(text39Refusal(form_, index), [&](Form1& form) { form.setText39(index, text); });
+        run(commandNamed("Type"), {"Text39", std::to_string(index), text});
     };
     events.text57Typed = [this](int index, const std::string& text) {
-        act(std::nullopt, [&](Form1& form) { form.Text57.find(index)->text = text; });
+        run(commandNamed("Type"), {"Text57", std::to_string(index), text});
     };
     return events;
 }
 
-void MainWindow::act(const Refusal& refusal, const std::function<void(Form1&)>& command) {
-    if (refusal || platform_.ended())
+// Gives the command unless the window refuses its control now, then redraws.
+void MainWindow::run(const Command& command, const CommandArgs& args) {
+    if (command.refusal(form_, args) || platform_.ended())
         return;
-    command(form_);
+    std::ostream nowhere(nullptr); // the window has no place for printed output
+    command.run(form_, args, nowhere);
     render();
     if (platform_.ended())
         close();
 }
 
 void MainWindow::clickMenuItem(MenuItemOf item) {
-    if (item == &Menus::Export)
-        exportGrid();
-    else if (item == &Menus::Replay)
+    const auto given = commandForMenuItem(item);
+    if (!given || needsMenuItem(form_, item))
+        return;
+    auto [command, args] = *given;
+    if (command->asks == WindowAsks::ExportFile) {
+        const auto grid = exportableGridName(form_);
+        const QString file = grid ? askExportFile() : QString();
+        if (file.isEmpty())
+            return;
+        args = {*grid, file.toStdString()};
+    }
+    if (command->asks == WindowAsks::SeasonFolder)
         replayCards();
-    else if (const FormCommand command = menuClickCommand(item))
-        act(needsMenuItem(form_, item), command);
+    else
+        run(*command, args);
 }
 
 void MainWindow::render() {
@@ -125,29 +128,9 @@ void MainWindow::renderProfileAnalysis() {
     analysisDock_->show();
 }
 
-void MainWindow::exportGrid() {
-    const Grid* grid = analysis::exportableGrid(form_);
-    if (!grid || !canClick(form_.menus, &Menus::Export))
-        return;
-    const QString file = askExportFile();
-    if (file.isEmpty())
-        return;
-    const std::filesystem::path target = file.toStdString();
-    if (text::isNotRegularFile(target))
-        platform_.showMessage({"Tallowmere TB", text::notRegularFileText(target),
-                               MessageButtons::Ok, MessageIcon::Critical});
-    else if (const auto problem =
-                 text::replaceFile(target, analysis::csvText(analysis::gridRows(*grid))))
-        platform_.showMessage({"Tallowmere TB", "Cannot write " + file.toStdString(),
-                               MessageButtons::Ok, MessageIcon::Critical});
-}
-
 void MainWindow::replayCards() {
-    if (const auto missing = analysis::missingTrackList(WorkFolder{form_.WorkFolder}.trackList())) {
-        platform_.showMessage(
-            {"Tallowmere TB", *missing, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
+    if (!trackListForReplay(form_))
         return;
-    }
     const QString folder = askSeasonFolder();
     if (folder.isEmpty())
         return;

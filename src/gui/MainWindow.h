@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ControlRefusals.h"
+#include "app/CommandTable.h"
 #include "app/FolderOptions.h"
 #include "gui/FormView.h"
 #include "gui/MenuBarView.h"
@@ -40,12 +40,10 @@ class MainWindow : public QMainWindow {
 
   private:
     FormEvents formEvents();
-    // Runs `command` unless the window refuses the control now, then redraws.
-    void act(const Refusal& refusal, const std::function<void(Form1&)>& command);
+    void run(const Command& command, const CommandArgs& args);
     void clickMenuItem(MenuItemOf item);
     void render();
     void renderProfileAnalysis();
-    void exportGrid();
     void replayCards();
     void fitToModelSize();
     // Saves the active card once, as the window closes or the session ends.

@@ -1,10 +1,9 @@
 #include "gui/ReplayDialog.h"
 
 #include "analysis/CsvText.h"
+#include "app/AnalysisCommands.h"
 #include "card/WorkFolder.h"
 #include "gui/DisplayText.h"
-#include "results/Archive.h"
-#include "text/TextFiles.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -41,12 +40,10 @@ ReplayDialog::ReplayDialog(const std::filesystem::path& season,
     connect(csv_, &QPushButton::clicked, this, [this] {
         const QString file =
             QFileDialog::getSaveFileName(this, "Export Replay", "replay.csv", "CSV files (*.csv)");
-        const std::filesystem::path target = file.toStdString();
-        if (!file.isEmpty() && text::isNotRegularFile(target))
-            QMessageBox::warning(this, "Replay Cards",
-                                 QString::fromStdString(text::notRegularFileText(target)));
-        else if (!file.isEmpty() && !exportCsv(file))
-            QMessageBox::warning(this, "Replay Cards", "Cannot write " + file);
+        if (file.isEmpty())
+            return;
+        if (const auto problem = exportCsv(file))
+            QMessageBox::warning(this, "Replay Cards", shown(*problem));
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QString::fromStdString("Replaying " + season.string())));
@@ -70,7 +67,7 @@ void ReplayDialog::start() {
     const auto trackFile = WorkFolder{workFolder_}.trackList();
     worker_ = std::thread([this, trackFile] {
         auto outcomes =
-            analysis::replaySeason(season_, trackFile, [this](std::size_t done, std::size_t total) {
+            replaySeason(season_, trackFile, [this](std::size_t done, std::size_t total) {
                 QMetaObject::invokeMethod(this, [this, done, total] {
                     showProgress(static_cast<int>(done), static_cast<int>(total));
                 });
@@ -93,12 +90,12 @@ void ReplayDialog::showProgress(int done, int total) {
     status_->setText(QString("%1 of %2 cards").arg(done).arg(total));
 }
 
-void ReplayDialog::showOutcomes(std::vector<analysis::ReplayOutcome> outcomes) {
+void ReplayDialog::showOutcomes(std::vector<ReplayOutcome> outcomes) {
     outcomes_ = std::move(outcomes);
     finished_ = true;
     QStringList shownLines;
     for (const auto& outcome : outcomes_)
-        shownLines << shown(analysis::replayReport(outcome));
+        shownLines << shown(replayReport(outcome));
     lines_->setPlainText(shownLines.join('\n'));
     status_->setText(QString("%1 cards replayed%2")
                          .arg(outcomes_.size())
@@ -109,20 +106,15 @@ void ReplayDialog::showOutcomes(std::vector<analysis::ReplayOutcome> outcomes) {
 }
 
 QString ReplayDialog::addToArchive() {
-    const auto archive = WorkFolder{workFolder_}.archive();
-    const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
-    const auto lines = analysis::linesNotArchived(outcomes_, held);
-    for (const auto& line : lines)
-        if (const auto problem = appendArchiveLine(archive, line);
-            problem && *problem != alreadyArchivedText) // another program archived it meanwhile
-            return shown(*problem);
+    const auto archived = archiveReplayedCards(WorkFolder{workFolder_}, outcomes_);
+    if (archived.problem)
+        return shown(*archived.problem);
     archive_->setEnabled(false);
-    return QString("%1 lines added to the archive.").arg(lines.size());
+    return QString("%1 lines added to the archive.").arg(archived.added);
 }
 
-bool ReplayDialog::exportCsv(const QString& file) const {
-    return !text::replaceFile(file.toStdString(),
-                              analysis::csvText(analysis::replayRows(outcomes_)));
+std::optional<std::string> ReplayDialog::exportCsv(const QString& file) const {
+    return writeProblem(file.toStdString(), analysis::csvText(replayRows(outcomes_)));
 }
 
 } // namespace tallowmere::gui

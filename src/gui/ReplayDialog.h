@@ -1,10 +1,12 @@
 #pragma once
 
-#include "analysis/Replay.h"
+#include "app/Replay.h"
 
 #include <QDialog>
 #include <atomic>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -27,14 +29,15 @@ class ReplayDialog : public QDialog {
     void start();
     void cancel();
     bool finished() const { return finished_; }
-    const std::vector<analysis::ReplayOutcome>& outcomes() const { return outcomes_; }
+    const std::vector<ReplayOutcome>& outcomes() const { return outcomes_; }
     // The lines added, or the reason none could be.
     QString addToArchive();
-    bool exportCsv(const QString& file) const;
+    // Why the CSV file could not be written, or nothing.
+    std::optional<std::string> exportCsv(const QString& file) const;
 
   private:
     void showProgress(int done, int total);
-    void showOutcomes(std::vector<analysis::ReplayOutcome> outcomes);
+    void showOutcomes(std::vector<ReplayOutcome> outcomes);
 
     std::filesystem::path season_, workFolder_;
     QProgressBar* progress_;
@@ -45,7 +48,7 @@ class ReplayDialog : public QDialog {
     QPushButton* csv_;
     std::atomic<bool> cancelled_{false};
     bool finished_ = false;
-    std::vector<analysis::ReplayOutcome> outcomes_;
+    std::vector<ReplayOutcome> outcomes_;
     std::thread worker_;
 };
 

@@ -1,10 +1,11 @@
+#include "app/CommandTable.h"
 #include "app/ControlRefusals.h"
 #include "app/FolderOptions.h"
-#include "app/MenuClicks.h"
 #include "support/TestWindow.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace tallowmere;
 using tallowmere::testing::TestWindow;
@@ -33,13 +34,51 @@ TEST(ControlRefusals, AHiddenFrameOrBoxIsRefused) {
     EXPECT_EQ(text39Refusal(window.form, 5), std::nullopt);
 }
 
-TEST(MenuClicks, EveryItemOfTheTreeRunsItsCommandAndMenusOnlyOpen) {
-    TestWindow window;
-    const std::vector<MenuItemOf> opening = {&Menus::File,   &Menus::Navigation, &Menus::Excel,
-                                             &Menus::Tools,  &Menus::Editor,     &Menus::Help,
-                                             &Menus::Export, &Menus::Replay};
-    for (const MenuNode& node : menuTree())
-        EXPECT_EQ(menuClickCommand(node.item) == nullptr,
-                  std::find(opening.begin(), opening.end(), node.item) != opening.end())
-            << (window.form.menus.*node.item).name;
+// Each item gives the command the batch front end gives with its word and
+// arguments (whose outputs the batch cases pin down); the menus only open.
+TEST(MenuClicks, EveryItemGivesTheCommandOfItsWordAndMenusOnlyOpen) {
+    using M = Menus;
+    const std::vector<std::tuple<MenuItemOf, std::string, CommandArgs>> expected = {
+        {&M::NewRC, "new-recall", {}},
+        {&M::CRC, "close", {}},
+        {&M::Selections, "selections", {}},
+        {&M::Pick3, "key-entries", {}},
+        {&M::Program, "program", {}},
+        {&M::Entries, "entries", {}},
+        {&M::Exit_Program, "exit", {}},
+        {&M::Export, "export", {}},
+        {&M::MainScreen, "main-screen", {}},
+        {&M::SelectionAndResults, "summary", {}},
+        {&M::ALL, "profile", {"ALL"}},
+        {&M::Select, "Select Track", {}},
+        {&M::TM, "link", {"TM"}},
+        {&M::DRF, "link", {"DRF"}},
+        {&M::TRC, "link", {"TRC"}},
+        {&M::Results, "results", {}},
+        {&M::EBET, "auto-record", {}},
+        {&M::PTR, "link", {"PTR"}},
+        {&M::Test, "test", {}},
+        {&M::Print2, "print-profile", {}},
+        {&M::Print1, "print", {}},
+        {&M::ArchivesEditor, "edit", {"archives"}},
+        {&M::Tracks, "edit", {"tracks"}},
+        {&M::Replay, "replay", {}},
+        {&M::About, "about", {}},
+        {&M::Version, "version", {}},
+    };
+    const Menus menus;
+    for (const MenuNode& node : menuTree()) {
+        const auto given = commandForMenuItem(node.item);
+        const auto row = std::find_if(expected.begin(), expected.end(),
+                                      [&](const auto& e) { return std::get<0>(e) == node.item; });
+        ASSERT_EQ(given.has_value(), row != expected.end()) << (menus.*node.item).name;
+        if (!given)
+            continue;
+        const auto& [command, args] = *given;
+        const std::string& word = std::get<1>(*row);
+        EXPECT_EQ(command, word.find_first_of(" ") == std::string::npos ? commandForWord(word)
+                                                                        : &commandNamed(word))
+            << (menus.*node.item).name;
+        EXPECT_EQ(args, std::get<2>(*row)) << (menus.*node.item).name;
+    }
 }

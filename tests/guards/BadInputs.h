@@ -5,7 +5,6 @@
 #include "SampleTracks.h"
 #include "SyntheticCard.h"
 #include "card/DataRoot.h"
-#include "cli/BatchCommands.h"
 #include "cli/BatchRun.h"
 #include "support/TempFolder.h"
 

@@ -2,9 +2,9 @@
 // loads, the user is told, and nothing else changes. No case relies on file
 // permissions (the tests may run as root).
 #include "app/AppCommands.h"
+#include "app/CommandTable.h"
 #include "card/DataRoot.h"
 #include "card/RecordFile.h"
-#include "cli/BatchCommands.h"
 #include "cli/BatchPlatform.h"
 #include "guards/BadInputs.h"
 
@@ -171,7 +171,7 @@ TEST(TablesChangedAfterStartUp, StartWorksOnTheTablesAsTheyAreThen) {
         form.DataRoot = form.WorkFolder = root.path();
         Form_Load(form);
         change(root.path());
-        cli::findBatchCommand("start")->run(form, {}, out);
+        commandForWord("start")->run(form, {}, out);
         EXPECT_EQ(out.str(), said) << what;
         EXPECT_EQ(form.ActiveCardFile, cardName) << what;
     }

@@ -1,5 +1,5 @@
+#include "app/WindowPrinting.h"
 #include "card/RecordFile.h"
-#include "cli/WindowPrinting.h"
 #include "display/RaceDisplay.h"
 #include "rating/HandicappingRun.h"
 #include "support/TestWindow.h"
@@ -76,8 +76,8 @@ struct StartRunTest : ::testing::Test {
     // The window as the batch front end prints it: its state, then the grid.
     std::string printed() const {
         std::ostringstream out;
-        cli::printState(form, out);
-        cli::printGrid(form.MSFlexGrid1, out);
+        printState(form, out);
+        printGrid(form.MSFlexGrid1, out);
         return out.str();
     }
     std::string shownPicks() const {

@@ -1,6 +1,6 @@
-#include "cli/WindowPrinting.h"
+#include "app/WindowPrinting.h"
 
-namespace tallowmere::cli {
+namespace tallowmere {
 namespace {
 
 void line(std::ostream& out, const std::string& name, const std::string& text) {
@@ -49,4 +49,4 @@ void printGrid(const Grid& grid, std::ostream& out) {
     }
 }
 
-} // namespace tallowmere::cli
+} // namespace tallowmere

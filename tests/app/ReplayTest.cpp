@@ -1,4 +1,4 @@
-#include "analysis/Replay.h"
+#include "app/Replay.h"
 
 #include "Season.h"
 #include "cli/BatchRun.h"
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-using namespace tallowmere::analysis;
+using namespace tallowmere;
 using tallowmere::cardgen::writeSeason;
 using tallowmere::testing::TempFolder;
 namespace fs = std::filesystem;

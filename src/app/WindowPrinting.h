@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-namespace tallowmere::cli {
+namespace tallowmere {
 
 // `state`: the captions and texts of the race header, the tote board, the
 // boxes and the buttons, one Name=text a line; a hidden scratch button prints
@@ -14,4 +14,4 @@ void printState(const Form1& form, std::ostream& out);
 // `grid N`: every row from row 0, the cells of each separated by TAB.
 void printGrid(const Grid& grid, std::ostream& out);
 
-} // namespace tallowmere::cli
+} // namespace tallowmere

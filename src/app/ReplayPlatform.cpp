@@ -1,8 +1,8 @@
-#include "analysis/ReplayPlatform.h"
+#include "app/ReplayPlatform.h"
 
 #include <cstdio>
 
-namespace tallowmere::analysis {
+namespace tallowmere {
 
 // A question is answered Yes, as a user who wants the card archived would;
 // neither it nor a notice stops the card.
@@ -26,4 +26,4 @@ std::string ReplayPlatform::shortDate(int year, int month, int day) {
     return text;
 }
 
-} // namespace tallowmere::analysis
+} // namespace tallowmere

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace tallowmere::analysis {
+namespace tallowmere {
 
 // A past card: a subfolder holding its TrackMaster tables and results chart.
 struct SeasonCard {
@@ -59,4 +59,4 @@ std::vector<std::string> linesNotArchived(const std::vector<ReplayOutcome>& outc
 // The per-card lines as rows for a CSV file, with their header row.
 std::vector<std::vector<std::string>> replayRows(const std::vector<ReplayOutcome>& outcomes);
 
-} // namespace tallowmere::analysis
+} // namespace tallowmere

@@ -1,9 +1,9 @@
-#include "analysis/Replay.h"
+#include "app/Replay.h"
 
-#include "analysis/ReplayPlatform.h"
 #include "app/AppCommands.h"
 #include "app/ControlRefusals.h"
 #include "app/FolderOptions.h"
+#include "app/ReplayPlatform.h"
 #include "card/CardTables.h"
 #include "card/DataRoot.h"
 #include "card/TableView.h"
@@ -25,7 +25,7 @@
 #include <iterator>
 #include <set>
 
-namespace tallowmere::analysis {
+namespace tallowmere {
 namespace {
 
 namespace fs = std::filesystem;
@@ -240,4 +240,4 @@ std::vector<std::vector<std::string>> replayRows(const std::vector<ReplayOutcome
     return rows;
 }
 
-} // namespace tallowmere::analysis
+} // namespace tallowmere

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tallowmere::analysis {
+namespace tallowmere {
 
 // The desktop of a replay: nothing is shown or started; questions are
 // answered Yes, and the other messages but notices are kept, since any of
@@ -21,4 +21,4 @@ class ReplayPlatform : public SilentPlatform {
     std::vector<std::string> messages_;
 };
 
-} // namespace tallowmere::analysis
+} // namespace tallowmere

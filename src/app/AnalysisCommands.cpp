@@ -1,0 +1,124 @@
+#include "app/AnalysisCommands.h"
+
+#include "analysis/CsvText.h"
+#include "analysis/CurvesSvg.h"
+#include "analysis/RoiConfidence.h"
+#include "analysis/ShownProfile.h"
+#include "analysis/StatsText.h"
+#include "reports/ProfileSelection.h"
+#include "results/Archive.h"
+#include "text/TextFiles.h"
+
+namespace tallowmere {
+namespace {
+
+using namespace analysis;
+
+void tellFailure(Form1& form, const std::string& problem) {
+    form.platform.showMessage(
+        {"Tallowmere TB", problem, MessageButtons::Ok, MessageIcon::Critical});
+}
+
+// Whether the file was written; a failure is told.
+bool writeOrTell(Form1& form, const std::string& file, const std::string& bytes) {
+    const auto problem = writeProblem(file, bytes);
+    if (problem)
+        tellFailure(form, *problem);
+    return !problem;
+}
+
+std::vector<CardFigures> profileCards(const Form1& form, const std::string& selector) {
+    const WorkFolder folder{form.WorkFolder};
+    const auto archive = text::readLines(folder.archive()); // the selected lines point into it
+    const auto lines = selectArchiveLines(upperCase(selector), archive,
+                                          TrackFile::read(folder.trackList()));
+    return lines ? cardsInDateOrder(*lines) : std::vector<CardFigures>{};
+}
+
+void printRow(const std::vector<std::string>& cells, std::ostream& out) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        out << (i ? "\t" : "") << cells[i];
+    out << "\n";
+}
+
+} // namespace
+
+std::optional<std::string> writeProblem(const std::filesystem::path& file,
+                                        const std::string& bytes) {
+    if (text::isNotRegularFile(file))
+        return text::notRegularFileText(file);
+    if (const auto problem = text::replaceFile(file, bytes))
+        return "Cannot write " + file.string() + ": " + *problem;
+    return std::nullopt;
+}
+
+bool trackListForReplay(Form1& form) {
+    const auto missing = missingTrackList(WorkFolder{form.WorkFolder}.trackList());
+    if (missing)
+        form.platform.showMessage(
+            {"Tallowmere TB", *missing, MessageButtons::Ok, MessageIcon::Exclamation, 1, true});
+    return !missing;
+}
+
+ArchivedReplay archiveReplayedCards(const WorkFolder& folder,
+                                    const std::vector<ReplayOutcome>& outcomes) {
+    const auto archive = folder.archive();
+    const auto held = text::readLines(archive).value_or(std::vector<std::string>{});
+    ArchivedReplay archived;
+    for (const auto& line : linesNotArchived(outcomes, held)) {
+        const auto problem = appendArchiveLine(archive, line);
+        if (problem && *problem != alreadyArchivedText) { // another program archived it meanwhile
+            archived.problem = problem;
+            break;
+        }
+        ++archived.added;
+    }
+    return archived;
+}
+
+bool replayCards(Form1& form, const CommandArgs& args, std::ostream& out) {
+    if (!trackListForReplay(form))
+        return false;
+    const auto outcomes = replaySeason(args[0], WorkFolder{form.WorkFolder}.trackList());
+    for (const auto& outcome : outcomes)
+        out << replayReport(outcome) << "\n";
+    if (args.size() < 2)
+        return true;
+    const auto archived = archiveReplayedCards(WorkFolder{form.WorkFolder}, outcomes);
+    if (archived.problem)
+        tellFailure(form, *archived.problem);
+    return !archived.problem;
+}
+
+bool writeProfileChart(Form1& form, const CommandArgs& args, std::ostream&) {
+    return writeOrTell(form, args[1], curvesSvg(profitCurves(profileCards(form, args[0]))));
+}
+
+bool printProfileStats(Form1& form, const CommandArgs& args, std::ostream& out) {
+    const auto figures = roiConfidence(profileCards(form, args[0]));
+    printRow(statsHeader(), out);
+    for (int type = 0; type < stakedTypeCount; ++type)
+        printRow(statsRow(type, figures[static_cast<std::size_t>(type)]), out);
+    return true;
+}
+
+Refusal exportRefusal(const Form1& form, const CommandArgs& args) {
+    const bool profile = args[0] == "profile";
+    if ((profile ? form.MSFlexGrid3 : form.MSFlexGrid2).visible)
+        return std::nullopt;
+    return std::string(profile ? "MSFlexGrid3" : "MSFlexGrid2") + " is hidden";
+}
+
+std::optional<std::string> exportableGridName(const Form1& form) {
+    const Grid* grid = exportableGrid(form);
+    if (!grid)
+        return std::nullopt;
+    return grid == &form.MSFlexGrid3 ? "profile" : "summary";
+}
+
+bool exportGrid(Form1& form, const CommandArgs& args, std::ostream&) {
+    const Grid& grid = args[0] == "profile" ? form.MSFlexGrid3 : form.MSFlexGrid2;
+    return writeOrTell(form, args[1], csvText(gridRows(grid)));
+}
+
+} // namespace tallowmere
