@@ -1,12 +1,11 @@
 #include "app/AppCommands.h"
 #include "selection/ScratchMarks.h"
-#include "text/Numbers.h"
 
 namespace tallowmere {
 namespace {
 
 void showRaceCardControls(Form1& form) {
-    if (const auto race = text::strictWhole(form.Label8.caption))
+    if (const auto race = form.shownRace())
         form.CurrentRace = *race;
     showScratchButtons(form, form.CurrentRace);
     for (int i = 1; i <= 8; ++i)

@@ -84,16 +84,16 @@ void showToteBoard(Form1& form, int race) {
     form.Label17.caption = form.Records.CardPayoffs.valueAt(race, 10);
 }
 
-// Stores the boxes of the race shown (named by Label8), moves to the race
+// Stores the boxes of the race shown (shownRace), moves to the race
 // `next` gives for it and saves the card, so nothing typed is lost to a crash.
 // Nothing happens while no race is shown.
 template <typename NextRace> void leaveShownRace(Form1& form, NextRace next) {
-    if (!text::strictWhole(form.Label8.caption) || form.Card.RaceCount < 1)
+    if (!form.shownRace() || form.Card.RaceCount < 1)
         return;
     storeShownRaceBoxes(form);
     const int race = next(form.CurrentRace);
     form.CurrentRace = static_cast<std::int16_t>(race);
-    form.Label8.caption = std::to_string(race);
+    form.setShownRace(form.CurrentRace);
     showRace(form, race);
     saveChangedRecordArrays(form);
 }

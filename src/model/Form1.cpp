@@ -61,6 +61,26 @@ void Form1::setText39Place(int index, int left, int width, int height) {
     }
 }
 
+void Form1::setShownRace(std::optional<std::int16_t> race) {
+    shownRace_ = race;
+    Label8.caption = race ? std::to_string(*race) : "RN";
+}
+
+void Form1::setCardTrack(std::string track) {
+    cardTrack_ = std::move(track);
+    Label1.caption = cardTrack_;
+}
+
+void Form1::setCardDate(std::string date) {
+    cardDate_ = std::move(date);
+    Label5.caption = cardDate_;
+}
+
+void Form1::setTrackName(std::string name) {
+    trackName_ = std::move(name);
+    Label4.find(0)->caption = trackName_;
+}
+
 const Frame* frameNamed(const Form1& form, FrameName name) {
     const Frame* frames[] = {nullptr,      &form.Frame1, &form.Frame2, &form.Frame3,
                              &form.Frame4, &form.Frame5, &form.Frame6, &form.Frame7};

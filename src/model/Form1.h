@@ -99,8 +99,31 @@ class Form1 {
     void setText39Top(int index, int top);
     void setText39Place(int index, int left, int width, int height);
 
+    // The race on screen, none before Start and after the card is closed.
+    // Label8 shows it, "RN" while there is none.
+    const std::optional<std::int16_t>& shownRace() const { return shownRace_; }
+    void setShownRace(std::optional<std::int16_t> race);
+
+    // The race header's track code and race date (Label1 and Label5), and the
+    // track's name from the track list (Label4(0)). Each is the very text its
+    // label shows: with no card it is the label's resting text ("Track",
+    // "Date", "Track Name"), and a track the list does not name keeps
+    // "Track Name", which the reports then print.
+    const std::string& cardTrack() const { return cardTrack_; }
+    void setCardTrack(std::string track);
+    const std::string& cardDate() const { return cardDate_; }
+    void setCardDate(std::string date);
+    const std::string& trackName() const { return trackName_; }
+    void setTrackName(std::string name);
+
   private:
     CheckedArray<TextBox, 1, 8> text39_;
+    // Written only through their setters, which also write their labels:
+    // the labels are what the window shows, never read back.
+    std::optional<std::int16_t> shownRace_;
+    std::string cardTrack_;
+    std::string cardDate_;
+    std::string trackName_;
 };
 
 // The frame of that name; nullptr for FrameName::None.

@@ -15,7 +15,7 @@ void GetTextBoxData(Form1& form) {
 }
 
 void storeShownRaceBoxes(Form1& form) {
-    const auto shown = text::strictWhole(form.Label8.caption);
+    const auto shown = form.shownRace();
     if (!shown)
         return;
     form.CurrentRace = *shown;
@@ -24,7 +24,7 @@ void storeShownRaceBoxes(Form1& form) {
 
 void showRaceHeader(Form1& form, int race) {
     const CardStore& card = form.Card;
-    form.Label5.caption = card.RaceDate.valueAt(race);
+    form.setCardDate(card.RaceDate.valueAt(race));
     form.Label2.caption = "$ " + card.RacePurse.valueAt(race);
     form.Label3.find(0)->caption =
         card.RaceConditions.valueAt(race, 1) + " " + card.RaceConditions.valueAt(race, 2);
@@ -34,19 +34,19 @@ void showRaceHeader(Form1& form, int race) {
     form.Label10.caption = card.RacePostTime.valueAt(race);
     form.Label13.caption = card.RaceDistance.valueAt(race) + "f " + card.RaceSurface.valueAt(race);
     form.Label15.caption = text::textOf(card.RaceClass.valueAt(race));
-    form.Label1.caption = card.RaceTrack.valueAt(race);
+    form.setCardTrack(card.RaceTrack.valueAt(race));
 }
 
 void Clear_Frame4(Form1& form) {
-    form.Label1.caption = "Track";
+    form.setCardTrack("Track");
     form.Label2.caption = "Purse";
-    form.Label5.caption = "Date";
+    form.setCardDate("Date");
     form.Label6.caption = "Wagering";
-    form.Label8.caption = "RN";
+    form.setShownRace(std::nullopt);
     form.Label10.caption = "Time";
     form.Label13.caption = "f";
     form.Label15.caption = "CR";
-    form.Label4.find(0)->caption = "Track Name";
+    form.setTrackName("Track Name");
     form.Label3.find(0)->caption = "Conditions";
     form.Label3.find(1)->caption = "Conditions";
 }

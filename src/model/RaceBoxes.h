@@ -10,7 +10,7 @@ namespace tallowmere {
 // of Label17 from CardPayoffs column 10, which no box edits.
 void GetTextBoxData(Form1& form);
 
-// Stores the boxes of the race on screen (the race Label8 names), which then
+// Stores the boxes of the race on screen (shownRace), which then
 // becomes CurrentRace. Nothing while no race is shown.
 void storeShownRaceBoxes(Form1& form);
 
@@ -18,7 +18,8 @@ void storeShownRaceBoxes(Form1& form);
 // time, distance and surface, class rating and track.
 void showRaceHeader(Form1& form, int race);
 
-// Puts the race header labels back to their resting captions.
+// Puts the race header back to rest: no race on screen, no card's track, date
+// or track name, and every header label at its resting caption.
 void Clear_Frame4(Form1& form);
 
 } // namespace tallowmere

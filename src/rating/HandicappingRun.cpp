@@ -66,7 +66,7 @@ void rateEntry(Form1& form, int e, int race, int& gridRow, const TrackFile& trac
     writeEntryTitle(form.MSFlexGrid1, card, e, gridRow);
     if (const auto program = text::wholeNumber(text::numberOf(card.EntryProgram.valueAt(e))))
         card.ProgramEntry.set(race, *program, static_cast<std::int16_t>(e));
-    form.Label5.caption = card.RaceDate.valueAt(1);
+    form.setCardDate(card.RaceDate.valueAt(1));
     for (int k = 1; k <= 5; ++k) {
         const std::string rating = storedPastRating(LastQuarterCalc(form, e, k, race, tracks));
         card.PaceRatings.set(e, k, text::rightAligned(rating, 5));
@@ -132,7 +132,8 @@ void nameCardFiles(Form1& form) {
     form.KeySelectionsFile = cardFileWithExtension(form.ActiveCardFile, "pms2");
 }
 
-// The track's name from TrackEditor.ini into Label4(0); reading a line trims
+// The track's name from TrackEditor.ini becomes the card's track name (a track
+// the list does not name keeps the one it had); reading a line trims
 // race 1's track code in place.
 void showTrackName(Form1& form, const TrackFile& tracks) {
     if (tracks.lines().empty())
@@ -140,7 +141,7 @@ void showTrackName(Form1& form, const TrackFile& tracks) {
     const std::string code = text::trimmed(form.Card.RaceTrack.valueAt(1));
     form.Card.RaceTrack.set(1, code);
     if (const std::string* line = tracks.lineOfCode(code))
-        form.Label4.find(0)->caption = trackNameOf(*line);
+        form.setTrackName(trackNameOf(*line));
 }
 
 std::filesystem::path keySelectionsPath(const Form1& form) {
@@ -154,8 +155,8 @@ void writeKeySelectionsHead(Form1& form, const TrackFile& tracks) {
     if (!form.KeySelectionsFile.empty())
         writeFileOrTell(form, keySelectionsPath(form),
                         "Tallowmere Thoroughbred\r\n" + std::string(maker::makerLine) + "\r\n" +
-                            form.Card.RaceTrack.valueAt(1) + " " + form.Label4.valueAt(0).caption +
-                            "\r\n" + form.Card.RaceDate.valueAt(1) + "\r\n\r\nKEY SELECTIONS\r\n");
+                            form.Card.RaceTrack.valueAt(1) + " " + form.trackName() + "\r\n" +
+                            form.Card.RaceDate.valueAt(1) + "\r\n\r\nKEY SELECTIONS\r\n");
 }
 
 void pickEveryRace(Form1& form) {
@@ -254,7 +255,7 @@ void Command1_Click(Form1& form) {
     rateEveryEntry(form, tracks);
     showRaceButtons(form);
     showRaceHeader(form, 1);
-    form.Label8.caption = "1";
+    form.setShownRace(1);
 
     nameCardFiles(form);
     writeKeySelectionsHead(form, tracks);

@@ -91,7 +91,7 @@ double secondsOf(double secondsForm) {
 }
 
 std::string pastRaceRating(const CardStore& store, const PaceRatingInputs& in) {
-    if (!in.trackLabel.empty() && in.trackLabel.back() == 'q')
+    if (!in.cardTrack.empty() && in.cardTrack.back() == 'q')
         return qTrackRating(store, in);
     const auto time = store.PastTime.at(in.entry, in.past);
     const auto seconds = time ? finalTime(*time) : std::nullopt;
@@ -132,8 +132,8 @@ std::string LastQuarterCalc(Form1& form, int CurEntry, int CurPast, int EntryRac
                             const TrackFile& tracks) {
     form.CurrentRace = static_cast<std::int16_t>(EntryRace);
     if (const auto track = form.Card.RaceTrack.at(EntryRace))
-        form.Label1.caption = *track;
-    return pastRaceRating(form.Card, {CurEntry, CurPast, EntryRace, form.Label1.caption, tracks});
+        form.setCardTrack(*track);
+    return pastRaceRating(form.Card, {CurEntry, CurPast, EntryRace, form.cardTrack(), tracks});
 }
 
 } // namespace tallowmere

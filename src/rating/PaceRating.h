@@ -12,9 +12,9 @@ namespace tallowmere {
 // What the pace rating of a past race needs besides the card.
 struct PaceRatingInputs {
     int entry;
-    int past;               // the past race's slot
-    int race;               // today's race of the entry
-    std::string trackLabel; // the caption the rating's track test reads
+    int past;              // the past race's slot
+    int race;              // today's race of the entry
+    std::string cardTrack; // the card track the rating's track test reads
     const TrackFile& tracks;
 };
 
@@ -28,7 +28,8 @@ struct PaceRatingInputs {
 std::string pastRaceRating(const CardStore& store, const PaceRatingInputs& inputs);
 
 // The rating as the run asks for it: the entry's race becomes CurrentRace and
-// its track the caption of Label1, which the rating then reads.
+// its track the card track (shown in Label1), which the rating then reads;
+// a race beyond the card's tracks keeps the card track as it was.
 std::string LastQuarterCalc(Form1& form, int CurEntry, int CurPast, int EntryRace,
                             const TrackFile& tracks);
 

@@ -151,8 +151,7 @@ void Program_Click(Form1& form) {
     // The card's selections file exists after the program view, empty at first.
     (void)text::appendText(
         root.selectionsFolder() / cardFileWithExtension(form.ActiveCardFile, "pms"), "");
-    const ProgramFile program =
-        programFile(form.Card, form.Selections, form.Label4.valueAt(0).caption);
+    const ProgramFile program = programFile(form.Card, form.Selections, form.trackName());
     storeFormatted(form.Card, program.formatted);
     form.CurrentRace = static_cast<std::int16_t>(form.Card.RaceCount + 1);
     const auto file = root.programsFolder() / cardFileWithExtension(form.ActiveCardFile, "ppp");

@@ -114,7 +114,7 @@ void showTotalsAndPercentages(Form1& form, const ColumnTotals& totals) {
 }
 
 std::optional<std::string> shortRaceDate(Form1& form) {
-    const auto date = reportDateOf(form.Label5.caption);
+    const auto date = reportDateOf(form.cardDate());
     if (!date)
         return std::nullopt;
     return form.platform.shortDate((*date)[0], (*date)[1], (*date)[2]);
@@ -170,7 +170,7 @@ void SelectionAndResults_Click(Form1& form) {
     showTotalsAndPercentages(form, totals);
     writeFileOrTell(
         form, WorkFolder{form.WorkFolder}.todaysResults(),
-        summaryReportText(grid, form.Card.RaceCount, form.Label1.caption, shortRaceDate(form)));
+        summaryReportText(grid, form.Card.RaceCount, form.cardTrack(), shortRaceDate(form)));
     saveChangedRecordArrays(form);
 }
 

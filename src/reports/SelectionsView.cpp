@@ -47,8 +47,7 @@ void Selections_Click(Form1& form) {
         return;
     const auto file = DataRoot{form.DataRoot}.selectionsFolder() /
                       cardFileWithExtension(form.ActiveCardFile, "pms");
-    writeFileOrTell(form, file,
-                    selectionsFile(form.Card, form.Selections, form.Label4.valueAt(0).caption));
+    writeFileOrTell(form, file, selectionsFile(form.Card, form.Selections, form.trackName()));
     form.CurrentRace = static_cast<std::int16_t>(form.Card.RaceCount + 1);
     form.platform.showTextFile(file);
 }

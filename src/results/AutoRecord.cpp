@@ -65,7 +65,7 @@ std::filesystem::path resultsChartPath(const Form1& form) {
 }
 
 void showRecordedResults(Form1& form) {
-    const auto shown = text::strictWhole(form.Label8.caption);
+    const auto shown = form.shownRace();
     if (!shown)
         return;
     const int race = *shown;

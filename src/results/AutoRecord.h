@@ -12,7 +12,7 @@ namespace tallowmere {
 // and including its first "." and "pmr".
 std::filesystem::path resultsChartPath(const Form1& form);
 
-// The display step of Auto Record: the race on screen (the race of Label8)
+// The display step of Auto Record: the race on screen (shownRace)
 // shows its finishers in Text39(5..8) and its payoffs, trimmed of blanks in
 // place in CardPayoffs, in Text57(1..9). Nothing while no race is shown.
 void showRecordedResults(Form1& form);

@@ -3,7 +3,6 @@
 #include "card/CardSaving.h"
 #include "selection/ScratchMarks.h"
 #include "selection/TopFour.h"
-#include "text/Numbers.h"
 
 namespace tallowmere {
 namespace {
@@ -39,7 +38,7 @@ void rerank(Form1& form, int race) {
 } // namespace
 
 void Command3_Click(Form1& form, int Index) {
-    const auto race = text::strictWhole(form.Label8.caption);
+    const auto race = form.shownRace();
     if (!race || *race < 1 || *race > form.Card.RaceCount)
         return; // no race shown
     const auto first = form.Card.RaceFirstEntry.at(*race);

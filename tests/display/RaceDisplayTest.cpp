@@ -54,7 +54,7 @@ TEST(RaceDisplayEdges, NextStopsAtRaceTwentyOnALongerCard) {
     Form1& form = window.form;
     form.Card.RaceCount = 22;
     form.Records.CardPicks.set(21, 1, "kept");
-    form.Label8.caption = "20";
+    form.setShownRace(20);
     Command6_Click(form);
     EXPECT_EQ(form.Label8.caption, "20");
     EXPECT_EQ(form.Records.CardPicks.at(21, 1), "kept");

@@ -29,6 +29,32 @@ TEST(RaceBoxes, GetTextBoxDataStoresTheShownRace) {
     EXPECT_EQ(form.Records.CardPicks.at(21, 1), "p1");
 }
 
+// The race header's state is kept in fields; each setter writes its label.
+TEST(RaceHeader, LabelsShowTheFieldsAndRestWithNoCard) {
+    RecordingPlatform platform;
+    Form1 form(platform);
+    EXPECT_EQ(form.shownRace(), std::nullopt);
+    EXPECT_EQ(form.Label8.caption, "RN");
+    EXPECT_EQ(form.cardTrack(), "Track");
+    EXPECT_EQ(form.cardDate(), "Date");
+    EXPECT_EQ(form.trackName(), "Track Name");
+    form.setShownRace(7);
+    form.setCardTrack("  SAR");
+    form.setCardDate("20261205");
+    form.setTrackName("Saratoga");
+    EXPECT_EQ(form.Label8.caption, "7");
+    EXPECT_EQ(form.Label1.caption, "  SAR");
+    EXPECT_EQ(form.Label5.caption, "20261205");
+    EXPECT_EQ(form.Label4.valueAt(0).caption, "Saratoga");
+    Clear_Frame4(form);
+    EXPECT_EQ(form.shownRace(), std::nullopt);
+    EXPECT_EQ(form.Label8.caption, "RN");
+    EXPECT_EQ(form.Label1.caption, form.cardTrack());
+    EXPECT_EQ(form.Label5.caption, form.cardDate());
+    EXPECT_EQ(form.Label4.valueAt(0).caption, form.trackName());
+    EXPECT_EQ(form.trackName(), "Track Name");
+}
+
 TEST(Grids, KeepCellsWhenRowsChangeAndSizesWhenCleared) {
     Grid grid(2, 3);
     grid.setText(1, 2, "x");

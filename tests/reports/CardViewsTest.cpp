@@ -31,7 +31,7 @@ struct CardViewsTest : ::testing::Test {
 
     CardViewsTest() {
         form.ActiveCardFile = "   CT_20261205.pmd";
-        form.Label4.find(0)->caption = "Charles Town";
+        form.setTrackName("Charles Town");
         card.RaceCount = 3;
         card.EntryCount = 3;
         card.RaceTrack.set(1, "CT");

@@ -18,7 +18,7 @@ using Archive = std::optional<std::vector<std::string>>;
 void showRaceTwoWithResults(Form1& form) {
     form.Card.RaceCount = 3;
     form.ActiveCardFile = "  AQU_20260101.pmd";
-    form.Label8.caption = "2";
+    form.setShownRace(2);
     form.CurrentRace = 4;
     const char* raceOne[] = {" 5", "3 ", "7", "1", "3", "5", "1", "7"};
     for (int k = 1; k <= 8; ++k) {

@@ -11,14 +11,14 @@ using tallowmere::testing::writeFile;
 
 namespace {
 
-// The sample card active with race `shown` on screen, its chart in place.
+// The sample card active with race `shown` (or none) on screen, its chart in place.
 // What Auto Record records is compared through the batch front end; these are
 // what its output does not show.
 struct AutoRecordWindow : TestWindow {
-    explicit AutoRecordWindow(const char* shown) {
+    explicit AutoRecordWindow(std::optional<std::int16_t> shown) {
         tallowmere::testing::copySampleCard(folder.path(), true);
         form.ActiveCardFile = "   CT_20261205.pmd";
-        form.Label8.caption = shown;
+        form.setShownRace(shown);
         form.CurrentRace = 10;
         platform.calls.clear();
     }
@@ -27,7 +27,7 @@ struct AutoRecordWindow : TestWindow {
 } // namespace
 
 TEST(AutoRecord, AChartOfAnotherDateBeepsAndTellsWhy) {
-    AutoRecordWindow window("3");
+    AutoRecordWindow window(3);
     writeFile(window.root().resultsFolder() / "   CT_20261205.pmr",
               readFile(std::filesystem::path(TALLOWMERE_FIXTURES) / "charts" / "another-date.pmr"));
     window.form.Records.CardPayoffs.set(3, 1, "  6.20");
@@ -43,13 +43,15 @@ TEST(AutoRecord, AChartOfAnotherDateBeepsAndTellsWhy) {
 
 // The race on screen is trimmed in place and shown; no race on screen shows nothing.
 TEST(AutoRecord, ShowsOnlyTheRaceOnScreen) {
+    using Shown = std::optional<std::int16_t>;
     for (const auto& [shown, payoff, box] :
-         {std::tuple{"3", "6.20", "6.20"}, std::tuple{"RN", "  6.20", ""}}) {
+         {std::tuple{Shown{3}, "6.20", "6.20"}, std::tuple{Shown{}, "  6.20", ""}}) {
         AutoRecordWindow window(shown);
+        const char* on = shown ? "race 3 shown" : "no race shown";
         EBET_Click(window.form);
-        EXPECT_EQ(window.form.Records.CardPayoffs.valueAt(3, 1), payoff) << shown;
-        EXPECT_EQ(window.form.Records.CardPayoffs.valueAt(1, 1), "  5.40") << shown;
-        EXPECT_EQ(window.form.Text57.valueAt(1).text, box) << shown;
+        EXPECT_EQ(window.form.Records.CardPayoffs.valueAt(3, 1), payoff) << on;
+        EXPECT_EQ(window.form.Records.CardPayoffs.valueAt(1, 1), "  5.40") << on;
+        EXPECT_EQ(window.form.Text57.valueAt(1).text, box) << on;
         EXPECT_EQ(window.form.CurrentRace, 9) << "the last race the chart gives";
     }
 }

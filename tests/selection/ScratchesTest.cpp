@@ -34,7 +34,7 @@ struct ScratchTest : ::testing::Test {
             form.Command3.find(e)->visible = e <= 4;
         }
         form.MSFlexGrid1.setRows(8 * 4 + 10);
-        form.Label8.caption = "1";
+        form.setShownRace(1);
         form.Selections.KeySelections.set(1, "   1 -   2");
         form.setText39(5, "3");
         form.setText39(6, "1");
@@ -51,13 +51,13 @@ struct ScratchTest : ::testing::Test {
 } // namespace
 
 TEST_F(ScratchTest, AsksFirstThenTheScratchedTopPickSinksToPickFour) {
-    Command3_Click(form, 5);   // race 1 has four entries
-    form.Label8.caption = "3"; // beyond the card
+    Command3_Click(form, 5); // race 1 has four entries
+    form.setShownRace(3);    // beyond the card
     Command3_Click(form, 1);
-    form.Label8.caption = "RN";
+    form.setShownRace(std::nullopt);
     Command3_Click(form, 1);
     EXPECT_EQ(form.Card.PaceRatings.at(5, 1), "120.0") << "no race shown or no such entry";
-    form.Label8.caption = "1";
+    form.setShownRace(1);
     Command3_Click(form, 1);
     ASSERT_EQ(window.platform.messages.size(), 1u);
     const Message& question = window.platform.messages[0];
