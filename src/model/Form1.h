@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CardStore.h"
+#include "model/CardSummary.h"
 #include "model/CheckedArray.h"
 #include "model/Controls.h"
 #include "model/Grid.h"
@@ -65,6 +66,9 @@ class Form1 {
     // What this session last wrote to the record file: a save as the card
     // changes is left out when the file would get the same bytes.
     std::optional<std::string> SavedRecordFileText;
+    // What the card summary grid shows, as the last judging of the card found
+    // it; nothing before the first summary or once the grid is cleared.
+    std::optional<CardSummary> ShownSummary;
 
     WindowFrame Window;
     Menus menus;

@@ -90,6 +90,15 @@ void judgeSuperfectas(const RaceView& race, RaceHits& hits) {
     pay(hits, 26, bets, 9);
 }
 
+RaceOutcome outcomeOf(const CardPicksArray& picks, int race) {
+    RaceOutcome outcome;
+    for (int k = 1; k <= 4; ++k) {
+        outcome.selections[k - 1] = picks.valueAt(race, k);
+        outcome.finishers[k - 1] = picks.valueAt(race, 4 + k);
+    }
+    return outcome;
+}
+
 } // namespace
 
 double payoffAmount(std::string_view payoff) {
@@ -104,6 +113,23 @@ RaceHits judgeRace(const RaceOutcome& outcome) {
     judgeTrifectas(race, hits);
     judgeSuperfectas(race, hits);
     return hits;
+}
+
+CardSummary judgeCard(const RecordArrays& records, int raceCount) {
+    CardSummary summary{raceCount, {}, {}, {}};
+    for (int race = 1; race <= raceCount; ++race) {
+        const RaceHits hits = judgeRace(outcomeOf(records.CardPicks, race));
+        CardSummary::Race& judged = summary.races.emplace_back();
+        judged.won = hits.won;
+        for (int k = 0; k < 4; ++k)
+            summary.wins[k] += hits.won[k];
+        for (const PayoffWrite& write : hits.payouts)
+            if (const auto payoff = records.CardPayoffs.at(race, write.payoff)) {
+                judged.returns.emplace_back(write.column, *payoff);
+                summary.totals[write.column] += payoffAmount(*payoff);
+            }
+    }
+    return summary;
 }
 
 } // namespace tallowmere

@@ -130,9 +130,9 @@ void Command4_Click(Form1& form) {
         return;
     if (form.Command4.enabled)
         form.Command4.enabled = false;
-    std::vector<std::string> totalsRow;
-    for (int column = 0; column < form.MSFlexGrid2.columns(); ++column)
-        totalsRow.push_back(form.MSFlexGrid2.text(21, column));
+    // Without a summary on screen the totals row is empty, and its counters read as 0.
+    const std::vector<std::string> totalsRow =
+        form.ShownSummary ? summaryTotalsRow(*form.ShownSummary) : std::vector<std::string>{};
     for (int k = 1; k <= 4; ++k)
         form.SelectionWins.set(k, counterOf(cellOf(totalsRow, k)));
     const std::string line =
