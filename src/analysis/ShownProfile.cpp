@@ -1,15 +1,6 @@
 #include "analysis/ShownProfile.h"
 
-#include "text/TextFiles.h"
-
 namespace tallowmere::analysis {
-
-std::vector<CardFigures> shownProfileCards(const std::filesystem::path& workFolder) {
-    const auto lines = text::readLines(workFolder / "TBA.txt");
-    if (!lines)
-        return {};
-    return cardsInDateOrder(std::vector<std::string_view>(lines->rbegin(), lines->rend()));
-}
 
 const Grid* exportableGrid(const Form1& form) {
     if (form.MSFlexGrid3.visible)

@@ -110,17 +110,16 @@ void MainWindow::render() {
 }
 
 // The curves and figures follow the profile on screen; they are worked out
-// again only when another profile is shown.
+// again only when another profile's cards are shown.
 void MainWindow::renderProfileAnalysis() {
     if (!form_.MSFlexGrid3.visible) {
         analysisDock_->hide();
         analysedProfile_.reset();
         return;
     }
-    auto profile = text::readLines(form_.WorkFolder / "TBA.txt");
-    if (!analysedProfile_ || profile != analysedProfile_)
-        analysis_->showCards(analysis::shownProfileCards(form_.WorkFolder));
-    analysedProfile_ = std::move(profile);
+    if (analysedProfile_ != form_.ShownProfile.generation)
+        analysis_->showCards(form_.ShownProfile.cards);
+    analysedProfile_ = form_.ShownProfile.generation;
     analysisDock_->show();
 }
 

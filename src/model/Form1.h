@@ -7,6 +7,7 @@
 #include "model/Grid.h"
 #include "model/Menus.h"
 #include "model/Platform.h"
+#include "model/ProfileCards.h"
 #include "model/RecordArrays.h"
 #include "model/ScratchedEntries.h"
 #include "model/SelectionResults.h"
@@ -69,6 +70,8 @@ class Form1 {
     // What the card summary grid shows, as the last judging of the card found
     // it; nothing before the first summary or once the grid is cleared.
     std::optional<CardSummary> ShownSummary;
+    // The cards of the betting profile last shown.
+    ProfileCards ShownProfile;
 
     WindowFrame Window;
     Menus menus;

@@ -5,6 +5,8 @@
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
+#include <algorithm>
+
 namespace tallowmere {
 namespace {
 
@@ -29,8 +31,17 @@ bool prepareProfileScreen(Form1& form, const std::string& selector) {
     return true;
 }
 
+// The grid's cards in date order, cards of one date in archive order (the
+// grid's rows read upward); the same cards as those shown keep their generation.
+void keepShownCards(ProfileCards& shown, std::vector<CardFigures> rows) {
+    std::reverse(rows.begin(), rows.end());
+    std::vector<CardFigures> cards = inDateOrder(std::move(rows));
+    if (cards != shown.cards)
+        shown = {std::move(cards), shown.generation + 1};
+}
+
 // The filled grid takes the place of the shown one, hidden at the window's top
-// left; it is shown only when the profile was completed.
+// left; it is shown, with its cards kept, only when the profile was completed.
 void placeProfileGrid(Form1& form, ProfileGrid profile) {
     Grid& grid = form.MSFlexGrid3;
     profile.grid.fontName = grid.fontName;
@@ -47,6 +58,7 @@ void placeProfileGrid(Form1& form, ProfileGrid profile) {
         return;
     grid.height = 10000;
     grid.visible = true;
+    keepShownCards(form.ShownProfile, std::move(profile.cards));
 }
 
 std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {

@@ -91,8 +91,8 @@ struct RunningCount {
     double shown = 0; // what the cell's text reads as
     double sum = 0;   // the last sum, unrounded
 
-    void add(std::string_view field) {
-        sum = withinNumbers(shown, fieldValue(field).value);
+    void add(double value) {
+        sum = withinNumbers(shown, value);
         const bool readsBackAsItself = std::abs(sum) < 1e15 && sum == std::trunc(sum);
         // Adding 0 turns a negative zero into the 0 its text reads as.
         shown = readsBackAsItself ? sum + 0.0 : text::numberOf(text::textOf(sum));
@@ -108,8 +108,7 @@ struct RunningAmount {
     double sum = 0;
     std::optional<std::int64_t> shownCents = 0;
 
-    void add(std::string_view field) {
-        const FieldValue value = fieldValue(field);
+    void add(const FieldValue& value) {
         sum = withinNumbers(shown, value.value);
         if (shownCents && value.cents && exactCents(*shownCents + *value.cents)) {
             shownCents = *shownCents + *value.cents;
@@ -128,23 +127,47 @@ struct RunningTotals {
     std::array<RunningAmount, returnCount> returns;
 };
 
-// Adds one race card's fields to the running totals and its cells to the rows.
-void addCard(GridTextRows& rows, std::string_view line, RunningTotals& totals) {
+// An archive line's fields, and the values of all but the stem, read once.
+struct CardLine {
     std::array<std::string_view, 20> cells;
-    for (int c = 0; c < 20; ++c)
-        cells[c] = text::columnsOf(line, fields[c].first, fields[c].width);
-    totals.races.add(cells[1]);
+    std::array<FieldValue, 20> values;
+};
+
+CardLine cardLine(std::string_view line) {
+    CardLine card;
+    for (int c = 0; c < 20; ++c) {
+        card.cells[c] = text::columnsOf(line, fields[c].first, fields[c].width);
+        if (c > 0)
+            card.values[c] = fieldValue(card.cells[c]);
+    }
+    return card;
+}
+
+static_assert(lastStakedReturn - firstReturn + 1 == stakedTypeCount);
+
+CardFigures figuresOf(const CardLine& card) {
+    CardFigures figures{std::string(card.cells[0]), std::llround(card.values[1].value), {}};
+    for (int k = 0; k < stakedTypeCount; ++k)
+        figures.returns[k] = card.values[firstReturn + k].value;
+    return figures;
+}
+
+// Adds one race card's fields to the running totals and its cells to the rows.
+CardFigures addCard(GridTextRows& rows, std::string_view line, RunningTotals& totals) {
+    const CardLine card = cardLine(line);
+    totals.races.add(card.values[1].value);
     for (int k = 0; k < 4; ++k)
-        totals.wins[k].add(cells[2 + k]);
+        totals.wins[k].add(card.values[2 + k].value);
     for (int k = 0; k < returnCount; ++k)
-        totals.returns[k].add(cells[firstReturn + k]);
+        totals.returns[k].add(card.values[firstReturn + k]);
     for (int c = 0; c < 20; ++c) {
         if (reformatted(c))
-            rows.addCell(twoDecimals(cells[c]));
+            rows.addCell(twoDecimals(card.cells[c]));
         else
-            rows.addCell(cells[c]);
+            rows.addCell(card.cells[c]);
     }
     rows.addCell(line.substr(line.size() - std::min<std::size_t>(line.size(), 3)));
+    return figuresOf(card);
 }
 
 // The running totals' cells, as the last card left them.
@@ -205,7 +228,7 @@ ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines) {
         textSize += line.size();
     }
     const int rowCount = std::max(laidOutRows, firstCardRow + static_cast<int>(cards));
-    ProfileGrid profile{Grid(rowCount, columnCount)};
+    ProfileGrid profile{Grid(rowCount, columnCount), false, {}};
     Grid& grid = profile.grid;
     layOut(grid);
     GridTextRows rows = cardRowsLaidOut();
@@ -213,7 +236,7 @@ ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines) {
     RunningTotals running;
     for (const auto line : copyLines)
         if (!line.empty())
-            addCard(rows, line, running);
+            profile.cards.push_back(addCard(rows, line, running));
     rows.addEmptyRows(rowCount - firstCardRow - rows.rows());
     grid.setTextRows(firstCardRow, std::move(rows));
     Totals totals;
@@ -224,6 +247,10 @@ ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines) {
     grid.setText(Counts, 0, std::to_string(cards) + " Race Cards");
     profile.complete = fillRatios(grid, totals);
     return profile;
+}
+
+CardFigures cardFigures(std::string_view line) {
+    return figuresOf(cardLine(line));
 }
 
 } // namespace tallowmere

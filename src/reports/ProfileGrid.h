@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Grid.h"
+#include "model/ProfileCards.h"
 
 #include <string_view>
 #include <vector>
@@ -16,10 +17,15 @@ struct ProfileGrid {
     // False when the profile holds no race: the percentages cannot be worked
     // out, the grid stays as it was at that moment and is not shown.
     bool complete = false;
+    // The figures of its card rows, top row first, as its totals counted them.
+    std::vector<CardFigures> cards;
 };
 
 // The grid of the archive lines as TBA.txt holds them (newest first). An empty
 // line takes no row.
 ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines);
+
+// The figures of one archive line, as the grid reads its fields.
+CardFigures cardFigures(std::string_view line);
 
 } // namespace tallowmere
