@@ -50,9 +50,6 @@ class Form1 {
     std::int16_t ScratchRace = 0;
     std::string ActiveCardFile;
     std::string KeySelectionsFile;
-    // In how many races each selection S1 to S4 won, as the last summary or
-    // Record counted it.
-    CheckedArray<std::int16_t, 1, 4> SelectionWins;
     // The card was handicapped with Test checked: its record file is never written.
     bool TestRun = false;
     // The saved record file did not fit this card: the next save keeps it as .bak.

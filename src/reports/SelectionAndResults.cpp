@@ -79,12 +79,11 @@ void showRaceHits(Grid& grid, int race, const CardSummary::Race& judged) {
 }
 
 void showTotalsAndPercentages(Grid& grid, const CardSummary& summary) {
-    const std::vector<std::string> totals = summaryTotalsRow(summary);
-    for (int column = 1; column < static_cast<int>(totals.size()); ++column)
-        if (!totals[column].empty())
-            grid.setText(totalsRow, column, totals[column]);
+    for (int column = 0; column <= 28; ++column)
+        grid.setText(totalsRow, column, summary.totalsRow[column]);
     for (int k = 1; k <= 4; ++k)
-        if (const auto percent = winPercentText(summary.wins[k - 1], summary.raceCount))
+        if (const auto percent =
+                winPercentText(summary.wins[k - 1], static_cast<int>(summary.races.size())))
             grid.setText(percentRow, k, *percent);
 }
 
@@ -132,9 +131,7 @@ void SelectionAndResults_Click(Form1& form) {
     trimInPlace(form.Records.CardPayoffs, 20, 10);
 
     CardSummary summary = judgeCard(form.Records, form.Card.RaceCount);
-    for (int k = 1; k <= 4; ++k)
-        form.SelectionWins.set(k, static_cast<std::int16_t>(summary.wins[k - 1]));
-    for (int race = 1; race <= summary.raceCount; ++race)
+    for (int race = 1; race <= static_cast<int>(summary.races.size()); ++race)
         showRaceHits(grid, race, summary.races[race - 1]);
     showTotalsAndPercentages(grid, summary);
     writeFileOrTell(form, form.WorkFolder / "Todays Results.txt",

@@ -33,7 +33,7 @@ std::string dashes() {
 
 std::vector<std::string> gridRow(const Grid& grid, int row) {
     std::vector<std::string> cells;
-    for (int column = 0; column < grid.columns(); ++column)
+    for (int column = 0; column <= 28; ++column)
         cells.push_back(grid.text(row, column));
     return cells;
 }
@@ -41,13 +41,10 @@ std::vector<std::string> gridRow(const Grid& grid, int row) {
 } // namespace
 
 std::string summaryRowText(const std::vector<std::string>& cells) {
-    const auto cellOf = [&cells](std::size_t column) {
-        return column < cells.size() ? cells[column] : std::string{};
-    };
-    std::string line = text::rightAligned(cellOf(0), 7);
+    std::string line = text::rightAligned(cells[0], 7);
     for (int column = 1; column <= 28; ++column) {
         const std::size_t width = printedWidth(column);
-        const std::string cell = cellOf(column);
+        const std::string& cell = cells[column];
         line +=
             text::numberOf(cell) > 0 ? text::rightAligned(cell, width) : std::string(width, ' ');
     }
@@ -76,9 +73,9 @@ std::string summaryReportText(const Grid& grid, const CardSummary& summary, std:
               "E1-2   E1/2-3   E1-2-3 E1-2-3-4    T1/2-3  T1/2-3-4    T1-2-3   S1/2-3-4   "
               "S2/1-3-4   S1-2-3-4" +
               lineEnd + dashes() + rowEnd;
-    for (int race = 1; race <= summary.raceCount && race < grid.rows(); ++race)
+    for (int race = 1; race <= static_cast<int>(summary.races.size()) && race < grid.rows(); ++race)
         report += summaryRowText(gridRow(grid, race)) + rowEnd;
-    report += dashes() + std::string(7, ' ') + summaryRowText(summaryTotalsRow(summary)) + rowEnd +
+    report += dashes() + std::string(7, ' ') + summaryRowText(summary.totalsRow) + rowEnd +
               dashes() + rowEnd + summaryRowText(gridRow(grid, 22)) + rowEnd + dashes();
     return report;
 }
