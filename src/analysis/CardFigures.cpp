@@ -1,7 +1,6 @@
 #include "analysis/CardFigures.h"
 
 #include "reports/ProfileColumns.h"
-#include "reports/ProfileGrid.h"
 #include "text/Masks.h"
 #include "text/Numbers.h"
 
@@ -13,14 +12,6 @@ using namespace profile;
 
 std::string_view stakedTypeName(int type) {
     return headers[static_cast<std::size_t>(firstReturn + type)];
-}
-
-std::vector<CardFigures> cardsInDateOrder(const std::vector<std::string_view>& lines) {
-    std::vector<CardFigures> cards;
-    for (const auto line : lines)
-        if (!line.empty())
-            cards.push_back(cardFigures(line));
-    return inDateOrder(std::move(cards));
 }
 
 double netProfit(int type, double returned, long long races) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ProfileCards.h"
+#include "reports/ProfileGrid.h"
 
 #include <string_view>
 #include <vector>
@@ -8,13 +9,10 @@
 namespace tallowmere::analysis {
 
 using tallowmere::CardFigures;
+using tallowmere::cardsInDateOrder;
 using tallowmere::stakedTypeCount;
 
 std::string_view stakedTypeName(int type);
-
-// The cards of the selected archive lines (empty lines left out) in the order
-// of their race dates, cards of one date in archive order.
-std::vector<CardFigures> cardsInDateOrder(const std::vector<std::string_view>& lines);
 
 // The net of a bet type over some races: its return at the common stake less
 // that stake of 12 a race.

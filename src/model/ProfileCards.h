@@ -18,10 +18,6 @@ struct CardFigures {
     friend bool operator==(const CardFigures&, const CardFigures&) = default;
 };
 
-// The cards in the order of their race dates (what follows the stem's "_"),
-// cards of one date in the order given.
-std::vector<CardFigures> inDateOrder(std::vector<CardFigures> cards);
-
 // The cards of the profile on screen, in date order, as its grid counted them:
 // what its curves and confidence figures are worked out from. The generation
 // changes whenever other cards take their place.

@@ -5,8 +5,6 @@
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
-#include <algorithm>
-
 namespace tallowmere {
 namespace {
 
@@ -31,15 +29,6 @@ bool prepareProfileScreen(Form1& form, const std::string& selector) {
     return true;
 }
 
-// The grid's cards in date order, cards of one date in archive order (the
-// grid's rows read upward); the same cards as those shown keep their generation.
-void keepShownCards(ProfileCards& shown, std::vector<CardFigures> rows) {
-    std::reverse(rows.begin(), rows.end());
-    std::vector<CardFigures> cards = inDateOrder(std::move(rows));
-    if (cards != shown.cards)
-        shown = {std::move(cards), shown.generation + 1};
-}
-
 // The filled grid takes the place of the shown one, hidden at the window's top
 // left; it is shown, with its cards kept, only when the profile was completed.
 void placeProfileGrid(Form1& form, ProfileGrid profile) {
@@ -58,7 +47,9 @@ void placeProfileGrid(Form1& form, ProfileGrid profile) {
         return;
     grid.height = 10000;
     grid.visible = true;
-    keepShownCards(form.ShownProfile, std::move(profile.cards));
+    // The same cards as those shown keep their generation.
+    if (profile.cards != form.ShownProfile.cards)
+        form.ShownProfile = {std::move(profile.cards), form.ShownProfile.generation + 1};
 }
 
 std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {

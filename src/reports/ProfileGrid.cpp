@@ -71,13 +71,6 @@ GridTextRows cardRowsLaidOut() {
     return GridTextRows(std::move(columnStyles));
 }
 
-// The totals as values, before they are formatted into their cells.
-struct Totals {
-    double races = 0;
-    std::array<double, 4> wins{};
-    std::array<double, returnCount> returns{};
-};
-
 // The sum, or the total as it was when the sum is too large for a number.
 double withinNumbers(double total, double added) {
     const double sum = total + added;
@@ -143,6 +136,19 @@ CardLine cardLine(std::string_view line) {
     return card;
 }
 
+std::string_view raceDate(std::string_view stem) {
+    const auto mark = stem.find('_');
+    return mark == std::string_view::npos ? std::string_view() : stem.substr(mark + 1);
+}
+
+// Cards of one date stay in the order given.
+std::vector<CardFigures> inDateOrder(std::vector<CardFigures> cards) {
+    std::stable_sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
+        return raceDate(a.stem) < raceDate(b.stem);
+    });
+    return cards;
+}
+
 static_assert(lastStakedReturn - firstReturn + 1 == stakedTypeCount);
 
 CardFigures figuresOf(const CardLine& card) {
@@ -171,26 +177,21 @@ CardFigures addCard(GridTextRows& rows, std::string_view line, RunningTotals& to
 }
 
 // The running totals' cells, as the last card left them.
-void fillRunningTotals(Grid& grid, const RunningTotals& running, Totals& totals) {
-    totals.races = running.races.sum;
-    grid.setText(Counts, 1, text::rightAligned(text::textOf(totals.races), 4));
-    for (int k = 0; k < 4; ++k) {
-        totals.wins[k] = running.wins[k].sum;
-        grid.setText(Counts, 2 + k, " " + text::rightAligned(text::textOf(totals.wins[k]), 4));
-    }
-    for (int k = 0; k < returnCount; ++k) {
-        totals.returns[k] = running.returns[k].sum;
-        grid.setText(WinAmount, firstReturn + k, amountText(totals.returns[k]));
-    }
+void fillRunningTotals(Grid& grid, const RunningTotals& totals) {
+    grid.setText(Counts, 1, text::rightAligned(text::textOf(totals.races.sum), 4));
+    for (int k = 0; k < 4; ++k)
+        grid.setText(Counts, 2 + k, " " + text::rightAligned(text::textOf(totals.wins[k].sum), 4));
+    for (int k = 0; k < returnCount; ++k)
+        grid.setText(WinAmount, firstReturn + k, amountText(totals.returns[k].sum));
 }
 
 // Adjusted Win for every type; the stake, the profit (bold when positive) and
 // the return on investment for the types that have a stake.
-void fillBetTotals(Grid& grid, const Totals& totals) {
-    const double totalBet = 12 * totals.races;
+void fillBetTotals(Grid& grid, const RunningTotals& totals) {
+    const double totalBet = 12 * totals.races.sum;
     for (int k = 0; k < returnCount; ++k) {
         const int c = firstReturn + k;
-        const double adjusted = totals.returns[k] * stakeFactors[k];
+        const double adjusted = totals.returns[k].sum * stakeFactors[k];
         grid.setText(AdjustedWin, c, amountText(adjusted));
         if (c > lastStakedReturn)
             continue;
@@ -202,12 +203,13 @@ void fillBetTotals(Grid& grid, const Totals& totals) {
 
 // The win percentages, then the return on investment from the cells of the
 // stake and the profit; false at a division by zero.
-bool fillRatios(Grid& grid, const Totals& totals) {
-    if (totals.races == 0)
+bool fillRatios(Grid& grid, const RunningTotals& totals) {
+    const double races = totals.races.sum;
+    if (races == 0)
         return false;
     for (int k = 0; k < 4; ++k)
         grid.setText(WinPct, 2 + k,
-                     text::firstChars(text::textOf(totals.wins[k] * 100 / totals.races), 4) + "%");
+                     text::firstChars(text::textOf(totals.wins[k].sum * 100 / races), 4) + "%");
     for (int c = firstReturn; c <= lastStakedReturn; ++c) {
         const double stake = text::numberOf(grid.text(TotalBet, c));
         if (stake == 0)
@@ -239,18 +241,23 @@ ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines) {
             profile.cards.push_back(addCard(rows, line, running));
     rows.addEmptyRows(rowCount - firstCardRow - rows.rows());
     grid.setTextRows(firstCardRow, std::move(rows));
-    Totals totals;
     if (cards > 0) {
-        fillRunningTotals(grid, running, totals);
-        fillBetTotals(grid, totals);
+        fillRunningTotals(grid, running);
+        fillBetTotals(grid, running);
     }
     grid.setText(Counts, 0, std::to_string(cards) + " Race Cards");
-    profile.complete = fillRatios(grid, totals);
+    profile.complete = fillRatios(grid, running);
+    std::reverse(profile.cards.begin(), profile.cards.end());
+    profile.cards = inDateOrder(std::move(profile.cards));
     return profile;
 }
 
-CardFigures cardFigures(std::string_view line) {
-    return figuresOf(cardLine(line));
+std::vector<CardFigures> cardsInDateOrder(const std::vector<std::string_view>& lines) {
+    std::vector<CardFigures> cards;
+    for (const auto line : lines)
+        if (!line.empty())
+            cards.push_back(figuresOf(cardLine(line)));
+    return inDateOrder(std::move(cards));
 }
 
 } // namespace tallowmere

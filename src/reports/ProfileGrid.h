@@ -17,7 +17,8 @@ struct ProfileGrid {
     // False when the profile holds no race: the percentages cannot be worked
     // out, the grid stays as it was at that moment and is not shown.
     bool complete = false;
-    // The figures of its card rows, top row first, as its totals counted them.
+    // The figures of its card rows, as its totals counted them, in the order of
+    // their race dates; cards of one date in archive order (rows read upward).
     std::vector<CardFigures> cards;
 };
 
@@ -25,7 +26,9 @@ struct ProfileGrid {
 // line takes no row.
 ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines);
 
-// The figures of one archive line, as the grid reads its fields.
-CardFigures cardFigures(std::string_view line);
+// The cards of the selected archive lines (empty lines left out), read as the
+// grid reads them, in the order of their race dates (what follows the stem's
+// "_"), cards of one date in archive order.
+std::vector<CardFigures> cardsInDateOrder(const std::vector<std::string_view>& lines);
 
 } // namespace tallowmere
