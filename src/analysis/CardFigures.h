@@ -1,28 +1,18 @@
 #pragma once
 
-#include <array>
-#include <string>
+#include "model/ProfileCards.h"
+#include "reports/ProfileGrid.h"
+
 #include <string_view>
 #include <vector>
 
 namespace tallowmere::analysis {
 
-// The bet types with a stake: the profile's columns 6 to 16.
-inline constexpr int stakedTypeCount = 11;
+using tallowmere::CardFigures;
+using tallowmere::cardsInDateOrder;
+using tallowmere::stakedTypeCount;
 
 std::string_view stakedTypeName(int type);
-
-// What one archive line says of its card: its stem, its races and the return
-// of each staked bet type.
-struct CardFigures {
-    std::string stem;
-    long long races = 0;
-    std::array<double, stakedTypeCount> returns{};
-};
-
-// The cards of the selected archive lines (empty lines left out) in the order
-// of their race dates, cards of one date in archive order.
-std::vector<CardFigures> cardsInDateOrder(const std::vector<std::string_view>& lines);
 
 // The net of a bet type over some races: its return at the common stake less
 // that stake of 12 a race.

@@ -3,7 +3,6 @@
 #include "analysis/CsvText.h"
 #include "analysis/CurvesSvg.h"
 #include "analysis/RoiConfidence.h"
-#include "analysis/ShownProfile.h"
 #include "analysis/StatsText.h"
 #include "reports/ProfileSelection.h"
 #include "results/Archive.h"
@@ -30,8 +29,8 @@ bool writeOrTell(Form1& form, const std::string& file, const std::string& bytes)
 std::vector<CardFigures> profileCards(const Form1& form, const std::string& selector) {
     const WorkFolder folder{form.WorkFolder};
     const auto archive = text::readLines(folder.archive()); // the selected lines point into it
-    const auto lines = selectArchiveLines(upperCase(selector), archive,
-                                          TrackFile::read(folder.trackList()));
+    const auto lines =
+        selectArchiveLines(upperCase(selector), archive, TrackFile::read(folder.trackList()));
     return lines ? cardsInDateOrder(*lines) : std::vector<CardFigures>{};
 }
 
@@ -110,10 +109,11 @@ Refusal exportRefusal(const Form1& form, const CommandArgs& args) {
 }
 
 std::optional<std::string> exportableGridName(const Form1& form) {
-    const Grid* grid = exportableGrid(form);
-    if (!grid)
-        return std::nullopt;
-    return grid == &form.MSFlexGrid3 ? "profile" : "summary";
+    if (form.MSFlexGrid3.visible)
+        return "profile";
+    if (form.MSFlexGrid2.visible)
+        return "summary";
+    return std::nullopt;
 }
 
 bool exportGrid(Form1& form, const CommandArgs& args, std::ostream&) {

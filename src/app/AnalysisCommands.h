@@ -42,7 +42,8 @@ bool printProfileStats(Form1& form, const CommandArgs& args, std::ostream& out);
 // export profile|summary FILE: the grid as the commands before left it, as CSV.
 bool exportGrid(Form1& form, const CommandArgs& args, std::ostream& out);
 Refusal exportRefusal(const Form1& form, const CommandArgs& args);
-// "profile" or "summary": the grid on screen that Export writes, if any.
+// "profile" or "summary": the grid on screen that Export writes (the
+// profile's or the card summary's); nothing on the other screens.
 std::optional<std::string> exportableGridName(const Form1& form);
 
 // Why `bytes` could not be written to `file` ("Cannot write FILE: REASON", or

@@ -33,6 +33,7 @@ void CRC_Click(Form1& form) {
     form.ActiveCardFile.clear();
     form.MSFlexGrid1.clear();
     form.MSFlexGrid2.clear();
+    form.ShownSummary.reset();
 }
 
 void Form_Unload(Form1& form) {

@@ -1,14 +1,11 @@
 #include "gui/MainWindow.h"
 
-#include "analysis/ShownProfile.h"
 #include "app/AnalysisCommands.h"
 #include "app/AppCommands.h"
 #include "app/CommandTable.h"
-#include "card/WorkFolder.h"
 #include "gui/DisplayText.h"
 #include "gui/ProfileAnalysisView.h"
 #include "gui/ReplayDialog.h"
-#include "text/TextFiles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -106,7 +103,7 @@ void MainWindow::clickMenuItem(MenuItemOf item) {
 
 void MainWindow::render() {
     setWindowTitle(shown(form_.Window.caption));
-    form_.menus.Export.visible = analysis::exportableGrid(form_) != nullptr;
+    form_.menus.Export.visible = exportableGridName(form_).has_value();
     menus_->render(form_.menus);
     view_->render(twips_);
     renderProfileAnalysis();
@@ -114,17 +111,16 @@ void MainWindow::render() {
 }
 
 // The curves and figures follow the profile on screen; they are worked out
-// again only when another profile is shown.
+// again only when another profile's cards are shown.
 void MainWindow::renderProfileAnalysis() {
     if (!form_.MSFlexGrid3.visible) {
         analysisDock_->hide();
         analysedProfile_.reset();
         return;
     }
-    auto profile = text::readLines(WorkFolder{form_.WorkFolder}.shownProfile());
-    if (!analysedProfile_ || profile != analysedProfile_)
-        analysis_->showCards(analysis::shownProfileCards(form_.WorkFolder));
-    analysedProfile_ = std::move(profile);
+    if (analysedProfile_ != form_.ShownProfile.generation)
+        analysis_->showCards(form_.ShownProfile.cards);
+    analysedProfile_ = form_.ShownProfile.generation;
     analysisDock_->show();
 }
 

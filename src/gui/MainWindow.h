@@ -57,7 +57,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<MenuBarView> menus_;
     class ProfileAnalysisView* analysis_;
     QDockWidget* analysisDock_;
-    std::optional<std::vector<std::string>> analysedProfile_;
+    std::optional<unsigned> analysedProfile_; // the generation of the cards analysed
     QSize modelSize_;
     bool left_ = false;
 };

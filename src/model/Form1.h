@@ -1,11 +1,13 @@
 #pragma once
 
 #include "model/CardStore.h"
+#include "model/CardSummary.h"
 #include "model/CheckedArray.h"
 #include "model/Controls.h"
 #include "model/Grid.h"
 #include "model/Menus.h"
 #include "model/Platform.h"
+#include "model/ProfileCards.h"
 #include "model/RecordArrays.h"
 #include "model/ScratchedEntries.h"
 #include "model/SelectionResults.h"
@@ -48,9 +50,6 @@ class Form1 {
     std::int16_t ScratchRace = 0;
     std::string ActiveCardFile;
     std::string KeySelectionsFile;
-    // In how many races each selection S1 to S4 won, as the last summary or
-    // Record counted it.
-    CheckedArray<std::int16_t, 1, 4> SelectionWins;
     // The card was handicapped with Test checked: its record file is never written.
     bool TestRun = false;
     // The saved record file did not fit this card: the next save keeps it as .bak.
@@ -65,6 +64,11 @@ class Form1 {
     // What this session last wrote to the record file: a save as the card
     // changes is left out when the file would get the same bytes.
     std::optional<std::string> SavedRecordFileText;
+    // What the card summary grid shows, as the last judging of the card found
+    // it; nothing before the first summary or once the grid is cleared.
+    std::optional<CardSummary> ShownSummary;
+    // The cards of the betting profile last shown.
+    ProfileCards ShownProfile;
 
     WindowFrame Window;
     Menus menus;

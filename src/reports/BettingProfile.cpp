@@ -31,7 +31,7 @@ bool prepareProfileScreen(Form1& form, const std::string& selector) {
 }
 
 // The filled grid takes the place of the shown one, hidden at the window's top
-// left; it is shown only when the profile was completed.
+// left; it is shown, with its cards kept, only when the profile was completed.
 void placeProfileGrid(Form1& form, ProfileGrid profile) {
     Grid& grid = form.MSFlexGrid3;
     profile.grid.fontName = grid.fontName;
@@ -48,6 +48,9 @@ void placeProfileGrid(Form1& form, ProfileGrid profile) {
         return;
     grid.height = 10000;
     grid.visible = true;
+    // The same cards as those shown keep their generation.
+    if (profile.cards != form.ShownProfile.cards)
+        form.ShownProfile = {std::move(profile.cards), form.ShownProfile.generation + 1};
 }
 
 std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {

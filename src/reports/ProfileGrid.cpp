@@ -71,13 +71,6 @@ GridTextRows cardRowsLaidOut() {
     return GridTextRows(std::move(columnStyles));
 }
 
-// The totals as values, before they are formatted into their cells.
-struct Totals {
-    double races = 0;
-    std::array<double, 4> wins{};
-    std::array<double, returnCount> returns{};
-};
-
 // The sum, or the total as it was when the sum is too large for a number.
 double withinNumbers(double total, double added) {
     const double sum = total + added;
@@ -91,8 +84,8 @@ struct RunningCount {
     double shown = 0; // what the cell's text reads as
     double sum = 0;   // the last sum, unrounded
 
-    void add(std::string_view field) {
-        sum = withinNumbers(shown, fieldValue(field).value);
+    void add(double value) {
+        sum = withinNumbers(shown, value);
         const bool readsBackAsItself = std::abs(sum) < 1e15 && sum == std::trunc(sum);
         // Adding 0 turns a negative zero into the 0 its text reads as.
         shown = readsBackAsItself ? sum + 0.0 : text::numberOf(text::textOf(sum));
@@ -108,8 +101,7 @@ struct RunningAmount {
     double sum = 0;
     std::optional<std::int64_t> shownCents = 0;
 
-    void add(std::string_view field) {
-        const FieldValue value = fieldValue(field);
+    void add(const FieldValue& value) {
         sum = withinNumbers(shown, value.value);
         if (shownCents && value.cents && exactCents(*shownCents + *value.cents)) {
             shownCents = *shownCents + *value.cents;
@@ -128,46 +120,78 @@ struct RunningTotals {
     std::array<RunningAmount, returnCount> returns;
 };
 
-// Adds one race card's fields to the running totals and its cells to the rows.
-void addCard(GridTextRows& rows, std::string_view line, RunningTotals& totals) {
+// An archive line's fields, and the values of all but the stem, read once.
+struct CardLine {
     std::array<std::string_view, 20> cells;
-    for (int c = 0; c < 20; ++c)
-        cells[c] = text::columnsOf(line, fields[c].first, fields[c].width);
-    totals.races.add(cells[1]);
+    std::array<FieldValue, 20> values;
+};
+
+CardLine cardLine(std::string_view line) {
+    CardLine card;
+    for (int c = 0; c < 20; ++c) {
+        card.cells[c] = text::columnsOf(line, fields[c].first, fields[c].width);
+        if (c > 0)
+            card.values[c] = fieldValue(card.cells[c]);
+    }
+    return card;
+}
+
+std::string_view raceDate(std::string_view stem) {
+    const auto mark = stem.find('_');
+    return mark == std::string_view::npos ? std::string_view() : stem.substr(mark + 1);
+}
+
+// Cards of one date stay in the order given.
+std::vector<CardFigures> inDateOrder(std::vector<CardFigures> cards) {
+    std::stable_sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
+        return raceDate(a.stem) < raceDate(b.stem);
+    });
+    return cards;
+}
+
+static_assert(lastStakedReturn - firstReturn + 1 == stakedTypeCount);
+
+CardFigures figuresOf(const CardLine& card) {
+    CardFigures figures{std::string(card.cells[0]), std::llround(card.values[1].value), {}};
+    for (int k = 0; k < stakedTypeCount; ++k)
+        figures.returns[k] = card.values[firstReturn + k].value;
+    return figures;
+}
+
+// Adds one race card's fields to the running totals and its cells to the rows.
+CardFigures addCard(GridTextRows& rows, std::string_view line, RunningTotals& totals) {
+    const CardLine card = cardLine(line);
+    totals.races.add(card.values[1].value);
     for (int k = 0; k < 4; ++k)
-        totals.wins[k].add(cells[2 + k]);
+        totals.wins[k].add(card.values[2 + k].value);
     for (int k = 0; k < returnCount; ++k)
-        totals.returns[k].add(cells[firstReturn + k]);
+        totals.returns[k].add(card.values[firstReturn + k]);
     for (int c = 0; c < 20; ++c) {
         if (reformatted(c))
-            rows.addCell(twoDecimals(cells[c]));
+            rows.addCell(twoDecimals(card.cells[c]));
         else
-            rows.addCell(cells[c]);
+            rows.addCell(card.cells[c]);
     }
     rows.addCell(line.substr(line.size() - std::min<std::size_t>(line.size(), 3)));
+    return figuresOf(card);
 }
 
 // The running totals' cells, as the last card left them.
-void fillRunningTotals(Grid& grid, const RunningTotals& running, Totals& totals) {
-    totals.races = running.races.sum;
-    grid.setText(Counts, 1, text::rightAligned(text::textOf(totals.races), 4));
-    for (int k = 0; k < 4; ++k) {
-        totals.wins[k] = running.wins[k].sum;
-        grid.setText(Counts, 2 + k, " " + text::rightAligned(text::textOf(totals.wins[k]), 4));
-    }
-    for (int k = 0; k < returnCount; ++k) {
-        totals.returns[k] = running.returns[k].sum;
-        grid.setText(WinAmount, firstReturn + k, amountText(totals.returns[k]));
-    }
+void fillRunningTotals(Grid& grid, const RunningTotals& totals) {
+    grid.setText(Counts, 1, text::rightAligned(text::textOf(totals.races.sum), 4));
+    for (int k = 0; k < 4; ++k)
+        grid.setText(Counts, 2 + k, " " + text::rightAligned(text::textOf(totals.wins[k].sum), 4));
+    for (int k = 0; k < returnCount; ++k)
+        grid.setText(WinAmount, firstReturn + k, amountText(totals.returns[k].sum));
 }
 
 // Adjusted Win for every type; the stake, the profit (bold when positive) and
 // the return on investment for the types that have a stake.
-void fillBetTotals(Grid& grid, const Totals& totals) {
-    const double totalBet = 12 * totals.races;
+void fillBetTotals(Grid& grid, const RunningTotals& totals) {
+    const double totalBet = 12 * totals.races.sum;
     for (int k = 0; k < returnCount; ++k) {
         const int c = firstReturn + k;
-        const double adjusted = totals.returns[k] * stakeFactors[k];
+        const double adjusted = totals.returns[k].sum * stakeFactors[k];
         grid.setText(AdjustedWin, c, amountText(adjusted));
         if (c > lastStakedReturn)
             continue;
@@ -179,12 +203,13 @@ void fillBetTotals(Grid& grid, const Totals& totals) {
 
 // The win percentages, then the return on investment from the cells of the
 // stake and the profit; false at a division by zero.
-bool fillRatios(Grid& grid, const Totals& totals) {
-    if (totals.races == 0)
+bool fillRatios(Grid& grid, const RunningTotals& totals) {
+    const double races = totals.races.sum;
+    if (races == 0)
         return false;
     for (int k = 0; k < 4; ++k)
         grid.setText(WinPct, 2 + k,
-                     text::firstChars(text::textOf(totals.wins[k] * 100 / totals.races), 4) + "%");
+                     text::firstChars(text::textOf(totals.wins[k].sum * 100 / races), 4) + "%");
     for (int c = firstReturn; c <= lastStakedReturn; ++c) {
         const double stake = text::numberOf(grid.text(TotalBet, c));
         if (stake == 0)
@@ -205,7 +230,7 @@ ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines) {
         textSize += line.size();
     }
     const int rowCount = std::max(laidOutRows, firstCardRow + static_cast<int>(cards));
-    ProfileGrid profile{Grid(rowCount, columnCount)};
+    ProfileGrid profile{Grid(rowCount, columnCount), false, {}};
     Grid& grid = profile.grid;
     layOut(grid);
     GridTextRows rows = cardRowsLaidOut();
@@ -213,17 +238,26 @@ ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines) {
     RunningTotals running;
     for (const auto line : copyLines)
         if (!line.empty())
-            addCard(rows, line, running);
+            profile.cards.push_back(addCard(rows, line, running));
     rows.addEmptyRows(rowCount - firstCardRow - rows.rows());
     grid.setTextRows(firstCardRow, std::move(rows));
-    Totals totals;
     if (cards > 0) {
-        fillRunningTotals(grid, running, totals);
-        fillBetTotals(grid, totals);
+        fillRunningTotals(grid, running);
+        fillBetTotals(grid, running);
     }
     grid.setText(Counts, 0, std::to_string(cards) + " Race Cards");
-    profile.complete = fillRatios(grid, totals);
+    profile.complete = fillRatios(grid, running);
+    std::reverse(profile.cards.begin(), profile.cards.end());
+    profile.cards = inDateOrder(std::move(profile.cards));
     return profile;
+}
+
+std::vector<CardFigures> cardsInDateOrder(const std::vector<std::string_view>& lines) {
+    std::vector<CardFigures> cards;
+    for (const auto line : lines)
+        if (!line.empty())
+            cards.push_back(figuresOf(cardLine(line)));
+    return inDateOrder(std::move(cards));
 }
 
 } // namespace tallowmere

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Grid.h"
+#include "model/ProfileCards.h"
 
 #include <string_view>
 #include <vector>
@@ -16,10 +17,18 @@ struct ProfileGrid {
     // False when the profile holds no race: the percentages cannot be worked
     // out, the grid stays as it was at that moment and is not shown.
     bool complete = false;
+    // The figures of its card rows, as its totals counted them, in the order of
+    // their race dates; cards of one date in archive order (rows read upward).
+    std::vector<CardFigures> cards;
 };
 
 // The grid of the archive lines as TBA.txt holds them (newest first). An empty
 // line takes no row.
 ProfileGrid profileGrid(const std::vector<std::string_view>& copyLines);
+
+// The cards of the selected archive lines (empty lines left out), read as the
+// grid reads them, in the order of their race dates (what follows the stem's
+// "_"), cards of one date in archive order.
+std::vector<CardFigures> cardsInDateOrder(const std::vector<std::string_view>& lines);
 
 } // namespace tallowmere

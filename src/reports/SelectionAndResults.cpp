@@ -7,12 +7,10 @@
 #include "reports/SummaryHits.h"
 #include "reports/SummaryReport.h"
 #include "text/Masks.h"
-#include "text/Numbers.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
 
 #include <algorithm>
-#include <array>
 
 namespace tallowmere {
 namespace {
@@ -20,9 +18,6 @@ namespace {
 constexpr Rgb winnerColour{255, 255, 100};
 constexpr int totalsRow = 21;
 constexpr int percentRow = 22;
-
-// The payoff totals of the card, by grid column.
-using ColumnTotals = std::array<double, 29>;
 
 void updateRecordButton(Form1& form) {
     if (form.ActiveCardFile.empty())
@@ -77,40 +72,21 @@ void layOutSummaryGrid(Grid& grid) {
     grid.fontSize = 9;
 }
 
-RaceOutcome outcomeOf(const CardPicksArray& picks, int race) {
-    RaceOutcome outcome;
-    for (int k = 1; k <= 4; ++k) {
-        outcome.selections[k - 1] = picks.valueAt(race, k);
-        outcome.finishers[k - 1] = picks.valueAt(race, 4 + k);
-    }
-    return outcome;
-}
-
-void showRaceHits(Form1& form, int race, const RaceHits& hits, ColumnTotals& totals) {
-    for (int k = 1; k <= 4; ++k) {
-        if (!hits.won[k - 1])
-            continue;
-        if (GridCell* cell = form.MSFlexGrid2.cell(race, k))
+void showRaceHits(Grid& grid, int race, const CardSummary::Race& judged) {
+    for (int k = 1; k <= 4; ++k)
+        if (GridCell* cell = judged.won[k - 1] ? grid.cell(race, k) : nullptr)
             cell->backColor = winnerColour;
-        ++*form.SelectionWins.find(k);
-    }
-    // A race beyond the payoff rows has no payoff to write or add.
-    for (const PayoffWrite& write : hits.payouts)
-        if (const auto payoff = form.Records.CardPayoffs.at(race, write.payoff)) {
-            form.MSFlexGrid2.setText(race, write.column, *payoff);
-            totals[write.column] += payoffAmount(*payoff);
-        }
+    for (const auto& [column, payoff] : judged.returns)
+        grid.setText(race, column, payoff);
 }
 
-void showTotalsAndPercentages(Form1& form, const ColumnTotals& totals) {
-    Grid& grid = form.MSFlexGrid2;
-    for (int k = 1; k <= 4; ++k) {
-        grid.setText(totalsRow, k, std::to_string(form.SelectionWins.valueAt(k)));
-        if (const auto percent = winPercentText(form.SelectionWins.valueAt(k), form.Card.RaceCount))
+void showTotalsAndPercentages(Grid& grid, const CardSummary& summary) {
+    for (int column = 0; column <= 28; ++column)
+        grid.setText(totalsRow, column, summary.totalsRow[column]);
+    for (int k = 1; k <= 4; ++k)
+        if (const auto percent =
+                winPercentText(summary.wins[k - 1], static_cast<int>(summary.races.size())))
             grid.setText(percentRow, k, *percent);
-    }
-    for (int column : {11, 12, 13, 15, 16, 17, 18, 19, 22, 23, 24, 26, 27, 28})
-        grid.setText(totalsRow, column, summaryTotalText(column, totals[column]));
 }
 
 std::optional<std::string> shortRaceDate(Form1& form) {
@@ -133,12 +109,6 @@ bool recordButtonEnabled(std::string_view cardFile,
     return archive->empty() ? enabledNow : true;
 }
 
-std::string summaryTotalText(int column, double total) {
-    if (column <= 13)
-        return text::formatNumber(total, "####.#0");
-    return text::formatNumber(total, column <= 19 ? "#####.#0" : "######.#0");
-}
-
 std::optional<std::string> winPercentText(int wins, int raceCount) {
     if (raceCount == 0)
         return std::nullopt;
@@ -155,9 +125,6 @@ void SelectionAndResults_Click(Form1& form) {
     Grid& grid = form.MSFlexGrid2;
     grid.visible = true;
     grid.width = 18500;
-    ColumnTotals totals{};
-    for (int k = 1; k <= 4; ++k)
-        form.SelectionWins.set(k, 0);
     keepCurrentRaceOnTheCard(form);
     grid.setColumns(29);
     form.Frame4.visible = false;
@@ -165,12 +132,13 @@ void SelectionAndResults_Click(Form1& form) {
     layOutSummaryGrid(grid);
     trimInPlace(form.Records.CardPayoffs, 20, 10);
 
-    for (int race = 1; race <= form.Card.RaceCount; ++race)
-        showRaceHits(form, race, judgeRace(outcomeOf(form.Records.CardPicks, race)), totals);
-    showTotalsAndPercentages(form, totals);
-    writeFileOrTell(
-        form, WorkFolder{form.WorkFolder}.todaysResults(),
-        summaryReportText(grid, form.Card.RaceCount, form.cardTrack(), shortRaceDate(form)));
+    CardSummary summary = judgeCard(form.Records, form.Card.RaceCount);
+    for (int race = 1; race <= static_cast<int>(summary.races.size()); ++race)
+        showRaceHits(grid, race, summary.races[race - 1]);
+    showTotalsAndPercentages(grid, summary);
+    writeFileOrTell(form, WorkFolder{form.WorkFolder}.todaysResults(),
+                    summaryReportText(grid, summary, form.cardTrack(), shortRaceDate(form)));
+    form.ShownSummary = std::move(summary);
     saveChangedRecordArrays(form);
 }
 

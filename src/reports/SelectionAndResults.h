@@ -21,10 +21,6 @@ void SelectionAndResults_Click(Form1& form);
 bool recordButtonEnabled(std::string_view cardFile,
                          const std::optional<std::vector<std::string>>& archive, bool enabledNow);
 
-// A total of row 21 in its column's mask ("####.#0" for win, place and show,
-// wider for the exotic bets).
-std::string summaryTotalText(int column, double total);
-
 // Row 22: how often a selection won, as a whole percentage of the races,
 // right-aligned in three and followed by "%"; nothing without races.
 std::optional<std::string> winPercentText(int wins, int raceCount);

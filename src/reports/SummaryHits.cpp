@@ -1,5 +1,6 @@
 #include "reports/SummaryHits.h"
 
+#include "text/Masks.h"
 #include "text/Numbers.h"
 
 #include <algorithm>
@@ -90,6 +91,29 @@ void judgeSuperfectas(const RaceView& race, RaceHits& hits) {
     pay(hits, 26, bets, 9);
 }
 
+RaceOutcome outcomeOf(const CardPicksArray& picks, int race) {
+    RaceOutcome outcome;
+    for (int k = 1; k <= 4; ++k) {
+        outcome.selections[k - 1] = picks.valueAt(race, k);
+        outcome.finishers[k - 1] = picks.valueAt(race, 4 + k);
+    }
+    return outcome;
+}
+
+// Row 21: each selection's wins, then each bet type's total in its column's
+// mask, narrower for win, place and show.
+std::vector<std::string> totalsRowOf(const std::array<int, 4>& wins,
+                                     const std::array<double, 29>& totals) {
+    std::vector<std::string> row(29);
+    for (int k = 1; k <= 4; ++k)
+        row[k] = std::to_string(wins[k - 1]);
+    for (int c : {11, 12, 13, 15, 16, 17, 18, 19, 22, 23, 24, 26, 27, 28})
+        row[c] = text::formatNumber(totals[c], c <= 13   ? "####.#0"
+                                               : c <= 19 ? "#####.#0"
+                                                         : "######.#0");
+    return row;
+}
+
 } // namespace
 
 double payoffAmount(std::string_view payoff) {
@@ -104,6 +128,25 @@ RaceHits judgeRace(const RaceOutcome& outcome) {
     judgeTrifectas(race, hits);
     judgeSuperfectas(race, hits);
     return hits;
+}
+
+CardSummary judgeCard(const RecordArrays& records, int raceCount) {
+    CardSummary summary;
+    std::array<double, 29> totals{};
+    for (int race = 1; race <= raceCount; ++race) {
+        const RaceHits hits = judgeRace(outcomeOf(records.CardPicks, race));
+        CardSummary::Race& judged = summary.races.emplace_back();
+        judged.won = hits.won;
+        for (int k = 0; k < 4; ++k)
+            summary.wins[k] += hits.won[k];
+        for (const PayoffWrite& write : hits.payouts)
+            if (const auto payoff = records.CardPayoffs.at(race, write.payoff)) {
+                judged.returns.emplace_back(write.column, *payoff);
+                totals[write.column] += payoffAmount(*payoff);
+            }
+    }
+    summary.totalsRow = totalsRowOf(summary.wins, totals);
+    return summary;
 }
 
 } // namespace tallowmere

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/CardSummary.h"
+#include "model/RecordArrays.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -35,6 +38,11 @@ struct RaceHits {
 // leading number, so "1" and "1A" are the same horse; only the second way of
 // "S2/1-3-4" compares the texts.
 RaceHits judgeRace(const RaceOutcome& race);
+
+// Every race of the card, 1 to `raceCount`, judged on its picks; each bet
+// that paid writes the race's payoff, when it has a payoff row, and adds it to
+// its column's total.
+CardSummary judgeCard(const RecordArrays& records, int raceCount);
 
 // What a payoff adds to its column's total: its amount when it is one that
 // may be recorded ("1,234.50" is 1234.5), else nothing, as for a payoff typed

@@ -31,13 +31,20 @@ std::string dashes() {
     return std::string(162, '-') + lineEnd;
 }
 
+std::vector<std::string> gridRow(const Grid& grid, int row) {
+    std::vector<std::string> cells;
+    for (int column = 0; column <= 28; ++column)
+        cells.push_back(grid.text(row, column));
+    return cells;
+}
+
 } // namespace
 
-std::string summaryRowText(const Grid& grid, int row) {
-    std::string line = text::rightAligned(grid.text(row, 0), 7);
+std::string summaryRowText(const std::vector<std::string>& cells) {
+    std::string line = text::rightAligned(cells[0], 7);
     for (int column = 1; column <= 28; ++column) {
         const std::size_t width = printedWidth(column);
-        const std::string cell = grid.text(row, column);
+        const std::string& cell = cells[column];
         line +=
             text::numberOf(cell) > 0 ? text::rightAligned(cell, width) : std::string(width, ' ');
     }
@@ -54,7 +61,7 @@ std::optional<std::array<int, 3>> reportDateOf(std::string_view raceDate) {
     return std::array<int, 3>{*year, *month, *day};
 }
 
-std::string summaryReportText(const Grid& grid, int raceCount, std::string_view track,
+std::string summaryReportText(const Grid& grid, const CardSummary& summary, std::string_view track,
                               const std::optional<std::string>& shortDate) {
     std::string report = std::string("TALLOWMERE Selections") + lineEnd + maker::ownershipLine +
                          lineEnd + maker::webLine + lineEnd + maker::emailLine + lineEnd;
@@ -66,10 +73,10 @@ std::string summaryReportText(const Grid& grid, int raceCount, std::string_view 
               "E1-2   E1/2-3   E1-2-3 E1-2-3-4    T1/2-3  T1/2-3-4    T1-2-3   S1/2-3-4   "
               "S2/1-3-4   S1-2-3-4" +
               lineEnd + dashes() + rowEnd;
-    for (int race = 1; race <= raceCount && race < grid.rows(); ++race)
-        report += summaryRowText(grid, race) + rowEnd;
-    report += dashes() + std::string(7, ' ') + summaryRowText(grid, 21) + rowEnd + dashes() +
-              rowEnd + summaryRowText(grid, 22) + rowEnd + dashes();
+    for (int race = 1; race <= static_cast<int>(summary.races.size()) && race < grid.rows(); ++race)
+        report += summaryRowText(gridRow(grid, race)) + rowEnd;
+    report += dashes() + std::string(7, ' ') + summaryRowText(summary.totalsRow) + rowEnd +
+              dashes() + rowEnd + summaryRowText(gridRow(grid, 22)) + rowEnd + dashes();
     return report;
 }
 

@@ -131,13 +131,10 @@ void Command4_Click(Form1& form) {
         return;
     if (form.Command4.enabled)
         form.Command4.enabled = false;
-    std::vector<std::string> totalsRow;
-    for (int column = 0; column < form.MSFlexGrid2.columns(); ++column)
-        totalsRow.push_back(form.MSFlexGrid2.text(21, column));
-    for (int k = 1; k <= 4; ++k)
-        form.SelectionWins.set(k, counterOf(cellOf(totalsRow, k)));
+    // Without a summary on screen the totals row is empty: counters of 0, blank totals.
     const std::string line =
-        archiveLine(cardStem(form.ActiveCardFile), form.Card.RaceCount, totalsRow);
+        archiveLine(cardStem(form.ActiveCardFile), form.Card.RaceCount,
+                    form.ShownSummary ? form.ShownSummary->totalsRow : std::vector<std::string>{});
     if (const auto problem = appendArchiveLine(archive, line))
         form.platform.showMessage(
             {"Tallowmere TB", *problem, MessageButtons::Ok, MessageIcon::Exclamation});

@@ -11,9 +11,9 @@
 
 namespace tallowmere {
 
-// The Record button: appends the card's line, from the summary's totals row,
-// to TBA.ini in the working folder, and stays disabled until the next summary.
-// A failed write is told in a message and leaves TBA.ini as it was. Nothing
+// The Record button: appends the card's line, from the totals of the summary
+// on screen, to TBA.ini in the working folder, and stays disabled until the
+// next summary. A failed write is told in a message and leaves TBA.ini as it was. Nothing
 // is recorded without an active card or for a card without any result; a
 // card some of whose races have no result is recorded only when the user says
 // so. A refusal leaves the button as it was.

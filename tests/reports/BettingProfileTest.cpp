@@ -1,6 +1,7 @@
 #include "reports/BettingProfile.h"
 
 #include "reports/ArchiveLines.h"
+#include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -26,4 +27,36 @@ TEST(BettingProfile, SumsTheReturnsToTwoDecimals) {
     const Lines archive = {winOnlyLine("CD", "20261101", 3, "1.005"),
                            winOnlyLine("CD", "20261102", 3, "1.005")};
     EXPECT_EQ(bettingProfile("ALL", archive, {})->profile.grid.text(3, 6), "      2.02");
+}
+
+// Only a profit is bold: a Win return that just pays back its stake is not.
+TEST(BettingProfile, BoldsNoBreakEven) {
+    const std::pair<const char*, bool> cases[] = {{"2.01", true}, {"2.00", false}, {"1.99", false}};
+    for (const auto& [win, bold] : cases) {
+        const Lines archive = {winOnlyLine("CD", "20261101", 1, win)};
+        const Grid grid = bettingProfile("ALL", archive, {})->profile.grid;
+        EXPECT_EQ(grid.cell(6, 6)->bold, bold) << win;
+    }
+}
+
+// The profile shown keeps its cards, in date order, for the analysis beside
+// it; showing the same cards again keeps their generation.
+TEST(BettingProfile, KeepsTheCardsItShows) {
+    tallowmere::testing::TestWindow window;
+    tallowmere::testing::writeFile(window.folder / "TBA.ini",
+                                   winOnlyLine("SAR", "20261102", 8, "25.25") + "\r\n" +
+                                       winOnlyLine("CD", "20261101", 12, "20.35") + "\r\n");
+    const std::tuple<const char*, unsigned, Lines> steps[] = {
+        {"ALL", 1, {"   CD_20261101", "  SAR_20261102"}},
+        {"all", 1, {"   CD_20261101", "  SAR_20261102"}},
+        {"SAR", 2, {"  SAR_20261102"}},
+    };
+    for (const auto& [selector, generation, stems] : steps) {
+        Profile2(window.form, selector);
+        Lines shown;
+        for (const auto& card : window.form.ShownProfile.cards)
+            shown.push_back(card.stem);
+        EXPECT_EQ(shown, stems) << selector;
+        EXPECT_EQ(window.form.ShownProfile.generation, generation) << selector;
+    }
 }

@@ -70,3 +70,19 @@ TEST(SelectionAndResults, StoresTheRaceOnScreenAndMarksTheWinners) {
     EXPECT_EQ(grid.text(22, 2), " 33%");
     EXPECT_FALSE(form.Command4.enabled) << "an earlier line holds this card";
 }
+
+// The totals row shows the summary the window keeps for Record; closing the
+// card clears the grid and lets the summary go.
+TEST(SelectionAndResults, TheSummaryKeptIsTheOneOnScreen) {
+    TestWindow window;
+    Form1& form = window.form;
+    showRaceTwoWithResults(form);
+    SelectionAndResults_Click(form);
+    ASSERT_TRUE(form.ShownSummary);
+    const std::vector<std::string>& totals = form.ShownSummary->totalsRow;
+    for (int column = 0; column < form.MSFlexGrid2.columns(); ++column)
+        EXPECT_EQ(form.MSFlexGrid2.text(21, column), totals[column]) << column;
+    EXPECT_EQ(totals[2], "1");
+    CRC_Click(form);
+    EXPECT_FALSE(form.ShownSummary);
+}
