@@ -18,7 +18,8 @@ namespace tallowmere {
 // Cancel, from the same functions the batch front end's replay runs.
 enum class WindowAsks { Nothing, ExportFile, SeasonFolder };
 
-// A menu item that gives a command, and the arguments it gives it.
+// A menu item that gives a command, and the arguments it gives it; the
+// window adds those it asks the user for.
 struct MenuEntry {
     MenuItemOf item;
     CommandArgs args;

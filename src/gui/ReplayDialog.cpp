@@ -43,7 +43,7 @@ ReplayDialog::ReplayDialog(const std::filesystem::path& season,
         if (file.isEmpty())
             return;
         if (const auto problem = exportCsv(file))
-            QMessageBox::warning(this, "Replay Cards", shown(*problem));
+            QMessageBox::warning(this, "Replay Cards", QString::fromStdString(*problem));
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QString::fromStdString("Replaying " + season.string())));

@@ -80,12 +80,13 @@ void showRaceHits(Grid& grid, int race, const CardSummary::Race& judged) {
         grid.setText(race, column, payoff);
 }
 
-void showTotalsAndPercentages(Grid& grid, const CardSummary& summary) {
+// The percentages take the card's race count as it stands, even one that a
+// damaged RACE table made negative.
+void showTotalsAndPercentages(Grid& grid, const CardSummary& summary, int raceCount) {
     for (int column = 0; column <= 28; ++column)
         grid.setText(totalsRow, column, summary.totalsRow[column]);
     for (int k = 1; k <= 4; ++k)
-        if (const auto percent =
-                winPercentText(summary.wins[k - 1], static_cast<int>(summary.races.size())))
+        if (const auto percent = winPercentText(summary.wins[k - 1], raceCount))
             grid.setText(percentRow, k, *percent);
 }
 
@@ -135,7 +136,7 @@ void SelectionAndResults_Click(Form1& form) {
     CardSummary summary = judgeCard(form.Records, form.Card.RaceCount);
     for (int race = 1; race <= static_cast<int>(summary.races.size()); ++race)
         showRaceHits(grid, race, summary.races[race - 1]);
-    showTotalsAndPercentages(grid, summary);
+    showTotalsAndPercentages(grid, summary, form.Card.RaceCount);
     writeFileOrTell(form, WorkFolder{form.WorkFolder}.todaysResults(),
                     summaryReportText(grid, summary, form.cardTrack(), shortRaceDate(form)));
     form.ShownSummary = std::move(summary);

@@ -131,7 +131,8 @@ void Command4_Click(Form1& form) {
         return;
     if (form.Command4.enabled)
         form.Command4.enabled = false;
-    // Without a summary on screen the totals row is empty: counters of 0, blank totals.
+    // The totals of the last summary of this card, kept until the card is
+    // closed as its grid is; with none, counters of 0 and blank totals.
     const std::string line =
         archiveLine(cardStem(form.ActiveCardFile), form.Card.RaceCount,
                     form.ShownSummary ? form.ShownSummary->totalsRow : std::vector<std::string>{});
