@@ -22,11 +22,11 @@ void Version_Click(Form1& form) {
 }
 
 void ArchivesEditor_Click(Form1& form) {
-    form.platform.showTextFile(WorkFolder{form.WorkFolder}.archive());
+    form.platform.editTextFile(WorkFolder{form.WorkFolder}.archive(), EditedFile::Archive);
 }
 
 void Tracks_Click(Form1& form) {
-    form.platform.showTextFile(WorkFolder{form.WorkFolder}.trackList());
+    form.platform.editTextFile(WorkFolder{form.WorkFolder}.trackList(), EditedFile::TrackList);
 }
 
 void TM_Click(Form1& form) {

@@ -10,6 +10,16 @@ void BatchPlatform::showTextFile(const std::filesystem::path& file) {
     out_ << "VIEW " << file.string() << "\n";
 }
 
+// The batch front end neither prints nor edits: it names the file as it does
+// for a view.
+void BatchPlatform::printTextFile(const std::filesystem::path& file) {
+    showTextFile(file);
+}
+
+void BatchPlatform::editTextFile(const std::filesystem::path& file, EditedFile) {
+    showTextFile(file);
+}
+
 void BatchPlatform::openUrl(const std::string& address) {
     out_ << "OPEN " << address << "\n";
 }

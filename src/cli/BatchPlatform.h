@@ -14,6 +14,8 @@ class BatchPlatform : public Platform {
     BatchPlatform(std::ostream& out, bool answerNo) : out_(out), answerNo_(answerNo) {}
 
     void showTextFile(const std::filesystem::path& file) override;
+    void printTextFile(const std::filesystem::path& file) override;
+    void editTextFile(const std::filesystem::path& file, EditedFile kind) override;
     void openUrl(const std::string& address) override;
     MessageAnswer showMessage(const Message& message) override;
     void beep() override {}

@@ -41,6 +41,14 @@ void QtPlatform::showTextFile(const std::filesystem::path& file) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(file)));
 }
 
+void QtPlatform::printTextFile(const std::filesystem::path& file) {
+    showTextFile(file);
+}
+
+void QtPlatform::editTextFile(const std::filesystem::path& file, EditedFile) {
+    showTextFile(file);
+}
+
 void QtPlatform::openUrl(const std::string& address) {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }

@@ -24,6 +24,8 @@ class QtPlatform : public Platform {
     void releaseDataRoot() { dataRootLock_.reset(); }
 
     void showTextFile(const std::filesystem::path& file) override;
+    void printTextFile(const std::filesystem::path& file) override;
+    void editTextFile(const std::filesystem::path& file, EditedFile kind) override;
     void openUrl(const std::string& address) override;
     MessageAnswer showMessage(const Message& message) override;
     void beep() override;

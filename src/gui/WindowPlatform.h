@@ -14,6 +14,10 @@ class WindowPlatform : public Platform {
     bool ended() const { return ended_; }
 
     void showTextFile(const std::filesystem::path& file) override { desktop_.showTextFile(file); }
+    void printTextFile(const std::filesystem::path& file) override { desktop_.printTextFile(file); }
+    void editTextFile(const std::filesystem::path& file, EditedFile kind) override {
+        desktop_.editTextFile(file, kind);
+    }
     void openUrl(const std::string& address) override { desktop_.openUrl(address); }
     MessageAnswer showMessage(const Message& message) override {
         return desktop_.showMessage(message);

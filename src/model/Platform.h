@@ -9,6 +9,9 @@ namespace tallowmere {
 enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Information, Question, Exclamation, Critical };
 enum class MessageAnswer { Ok, Yes, No };
+// The files the user keeps by hand, which the program's editor opens: each
+// has lines the program must be able to read.
+enum class EditedFile { Archive, TrackList, ResultsChart };
 
 struct Message {
     std::string title;
@@ -26,8 +29,12 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // Opens a text file in the desktop's editor, without waiting for it.
+    // Shows a text file (a view, a report) read-only, without waiting.
     virtual void showTextFile(const std::filesystem::path& file) = 0;
+    // Shows a report ready to print: the viewer with the print dialog open.
+    virtual void printTextFile(const std::filesystem::path& file) = 0;
+    // Opens a file the user keeps by hand in the program's editor.
+    virtual void editTextFile(const std::filesystem::path& file, EditedFile kind) = 0;
     virtual void openUrl(const std::string& address) = 0;
     virtual MessageAnswer showMessage(const Message& message) = 0;
     virtual void beep() = 0;

@@ -9,6 +9,8 @@ namespace tallowmere {
 class SilentPlatform : public Platform {
   public:
     void showTextFile(const std::filesystem::path&) override {}
+    void printTextFile(const std::filesystem::path&) override {}
+    void editTextFile(const std::filesystem::path&, EditedFile) override {}
     void openUrl(const std::string&) override {}
     MessageAnswer showMessage(const Message&) override { return MessageAnswer::Ok; }
     void beep() override {}

@@ -31,7 +31,7 @@ void writeProfileResults(Form1& form, int lastRow, bool spaced) {
     // A file that cannot be written is still shown, as it stands.
     if (!refusedAsNotRegular(form, file))
         (void)text::replaceFile(file, profileResultsText(form.MSFlexGrid3, lastRow, spaced));
-    form.platform.showTextFile(file);
+    form.platform.printTextFile(file);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ std::string profileResultsText(const Grid& profile, int lastRow, bool spaced) {
 
 void Print1_Click(Form1& form) {
     if (form.MSFlexGrid2.visible)
-        form.platform.showTextFile(WorkFolder{form.WorkFolder}.todaysResults());
+        form.platform.printTextFile(WorkFolder{form.WorkFolder}.todaysResults());
     else if (form.MSFlexGrid3.visible)
         writeProfileResults(form, 100, false);
 }

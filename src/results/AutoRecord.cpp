@@ -118,6 +118,12 @@ bool tooLargeForAChart(Form1& form, const std::filesystem::path& path) {
 
 } // namespace
 
+void tellNoResultsChart(Form1& form, const std::filesystem::path& chart) {
+    form.platform.showMessage({"Tallowmere TB",
+                               "No results chart for this card: \"" + chart.string() + "\"",
+                               MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
 void EBET_Click(Form1& form) {
     if (form.ActiveCardFile.empty())
         return; // no card, so no chart of it
@@ -126,9 +132,7 @@ void EBET_Click(Form1& form) {
         return;
     const auto chart = text::readLines(path);
     if (!chart) {
-        form.platform.showMessage({"Tallowmere TB",
-                                   "No results chart for this card: \"" + path.string() + "\"",
-                                   MessageButtons::Ok, MessageIcon::Exclamation});
+        tellNoResultsChart(form, path);
         return;
     }
     const TrackFile tracks = TrackFile::read(WorkFolder{form.WorkFolder}.trackList());

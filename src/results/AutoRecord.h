@@ -11,6 +11,8 @@ namespace tallowmere {
 // The active card's results chart: Results/ followed by ActiveCardFile up to
 // and including its first "." and "pmr".
 std::filesystem::path resultsChartPath(const Form1& form);
+// `No results chart for this card: "<path>"`.
+void tellNoResultsChart(Form1& form, const std::filesystem::path& chart);
 
 // The display step of Auto Record: the race on screen (shownRace)
 // shows its finishers in Text39(5..8) and its payoffs, trimmed of blanks in

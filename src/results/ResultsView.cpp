@@ -1,11 +1,19 @@
 #include "results/AutoRecord.h"
 #include "results/ResultsCommands.h"
 
+#include <filesystem>
+
 namespace tallowmere {
 
+// The chart is opened in the editor, where the user can mend what the check
+// refused; one that is not there yet is only named.
 void Results_Click(Form1& form) {
-    // Every file is closed as soon as it has been read or written: none is open here.
-    form.platform.showTextFile(resultsChartPath(form));
+    const std::filesystem::path chart = resultsChartPath(form);
+    std::error_code error;
+    if (!std::filesystem::exists(chart, error))
+        tellNoResultsChart(form, chart);
+    else
+        form.platform.editTextFile(chart, EditedFile::ResultsChart);
 }
 
 } // namespace tallowmere

@@ -20,6 +20,12 @@ class RecordingPlatform : public Platform {
     void showTextFile(const std::filesystem::path& file) override {
         calls.push_back("view " + file.string());
     }
+    void printTextFile(const std::filesystem::path& file) override {
+        calls.push_back("print " + file.string());
+    }
+    void editTextFile(const std::filesystem::path& file, EditedFile) override {
+        calls.push_back("edit " + file.string());
+    }
     void openUrl(const std::string& address) override { calls.push_back("open " + address); }
     MessageAnswer showMessage(const Message& message) override {
         messages.push_back(message);
