@@ -1,6 +1,7 @@
 #include "app/CommandTable.h"
 #include "app/ControlRefusals.h"
 #include "app/FolderOptions.h"
+#include "results/ResultsCommands.h"
 #include "support/TestWindow.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 
 using namespace tallowmere;
 using tallowmere::testing::TestWindow;
+using tallowmere::testing::writeFile;
 
 TEST(FolderOptions, TheWorkingFolderIsTheDataRootUnlessNamed) {
     TestWindow window(false);
@@ -81,4 +83,23 @@ TEST(MenuClicks, EveryItemGivesTheCommandOfItsWordAndMenusOnlyOpen) {
             << (menus.*node.item).name;
         EXPECT_EQ(args, std::get<2>(*row)) << (menus.*node.item).name;
     }
+}
+
+// The files the user keeps by hand open in the editor; a results chart that
+// is not there yet is only named.
+TEST(MenuCommands, EditorsOpenTheirFileAndResultsNamesAMissingChart) {
+    TestWindow window;
+    const auto chart = window.root().resultsFolder() / "pmr";
+    const std::vector<std::pair<void (*)(Form1&), std::string>> clicks = {
+        {ArchivesEditor_Click, "edit " + (window.folder / "TBA.ini").string()},
+        {Tracks_Click, "edit " + (window.folder / "TrackEditor.ini").string()},
+        {Results_Click, "message No results chart for this card: \"" + chart.string() + "\""},
+    };
+    for (const auto& [click, call] : clicks) {
+        click(window.form);
+        EXPECT_EQ(window.platform.calls.back(), call);
+    }
+    writeFile(chart, "");
+    Results_Click(window.form);
+    EXPECT_EQ(window.platform.calls.back(), "edit " + chart.string());
 }

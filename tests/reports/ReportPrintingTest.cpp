@@ -30,4 +30,6 @@ TEST(ReportPrinting, PrintWritesTheFirstHundredRowsWithoutEmptyLines) {
     ProfileWindow window;
     Print1_Click(window.form);
     EXPECT_EQ(window.printed(), readFile(fixtures / "print-three-cards.txt"));
+    EXPECT_EQ(window.platform.calls.back(),
+              "print " + (window.folder / "Profile Results.txt").string());
 }
