@@ -3,9 +3,12 @@
 #include "support/TempFolder.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 using namespace tallowmere;
 using tallowmere::testing::readFile;
@@ -33,6 +36,7 @@ class TextEditorTest : public QObject {
 
   private slots:
     void theTrackListsEditorMarksRefusesNoticesAndSavesWithABackup();
+    void aFolderIsNotOpenedAndClosingTheMainWindowClosesTheEditors();
 
   private:
     // Answers every question with `answer_`, noting its text.
@@ -108,6 +112,32 @@ void TextEditorTest::theTrackListsEditorMarksRefusesNoticesAndSavesWithABackup()
     answer_ = 1;
     QVERIFY(editor.close());
     QCOMPARE(readFile(file), std::string("AQU Aqueduct\r\n"));
+}
+
+void TextEditorTest::aFolderIsNotOpenedAndClosingTheMainWindowClosesTheEditors() {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "TBA.ini");
+    QWidget window;
+    window.show();
+    gui::QtPlatform platform;
+    platform.setWindow(&window);
+    QString told;
+    QTimer::singleShot(0, this, [&told] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        told = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.editTextFile(folder / "TBA.ini", EditedFile::Archive);
+    QVERIFY(told.endsWith("is not a regular file: nothing was read or written."));
+    QVERIFY(openEditors().empty());
+
+    writeFile(folder / "results.pmr", "");
+    platform.editTextFile(folder / "results.pmr", EditedFile::ResultsChart);
+    QCOMPARE(openEditors().size(), std::size_t(1));
+    QVERIFY(openEditors().front()->status().isEmpty()); // a chart's lines are never marked
+    window.close();
+    QVERIFY(openEditors().empty());
 }
 
 int runTextEditorTests(int argc, char** argv) {
