@@ -126,7 +126,8 @@ bool TextEditorWindow::askReloadOrOverwrite() {
                          " has changed on disk since it was opened or last saved.\n"
                          "Reload it, losing the changes made here, or overwrite it with them "
                          "(the file on disk is kept as a backup first)?";
-    const int answer = ask({QMessageBox::Question, text, {"&Reload", "&Overwrite", "Cancel"}});
+    // Either answer loses something: Enter alone answers neither.
+    const int answer = ask({QMessageBox::Question, text, {"&Reload", "&Overwrite", "Cancel"}, 2});
     if (answer == 0)
         reload();
     return answer == 1 && saveWith(true);
@@ -138,7 +139,7 @@ void TextEditorWindow::reload() {
         tell(*opened.problem);
         return;
     }
-    opened.file.backupKept = file_.backupKept;
+    opened.file.backupKept = file_.backupKept; // the file as first opened is kept already
     file_ = std::move(opened.file);
     editor_->setPlainText(QString::fromStdString(opened.text));
     editor_->document()->setModified(false);
@@ -167,7 +168,7 @@ int TextEditorWindow::askInBox(const EditorQuestion& question) {
     QList<QAbstractButton*> buttons;
     for (const QString& caption : question.buttons)
         buttons.append(box.addButton(caption, QMessageBox::AcceptRole));
-    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.value(question.defaultButton)));
     box.setEscapeButton(buttons.back());
     box.exec();
     const auto clicked = buttons.indexOf(box.clickedButton());

@@ -13,11 +13,12 @@ class QPlainTextEdit;
 namespace tallowmere::gui {
 
 // What the editor asks or tells the user: the message box's text and its
-// buttons' captions, the first the default and the last the one Escape gives.
+// buttons' captions, the last the one Escape gives.
 struct EditorQuestion {
     QMessageBox::Icon icon = QMessageBox::Warning;
     QString text;
     QStringList buttons;
+    int defaultButton = 0; // counted from 0
 };
 
 // The program's editor for a file the user keeps by hand (TBA.ini,

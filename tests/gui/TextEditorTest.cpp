@@ -136,8 +136,22 @@ void TextEditorTest::aFolderIsNotOpenedAndClosingTheMainWindowClosesTheEditors()
     platform.editTextFile(folder / "results.pmr", EditedFile::ResultsChart);
     QCOMPARE(openEditors().size(), std::size_t(1));
     QVERIFY(openEditors().front()->status().isEmpty()); // a chart's lines are never marked
+    openEditors().front()->editor()->appendPlainText("x");
+    QString title;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        told = box->text();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == "&Discard")
+                button->click();
+    });
     window.close();
+    QCOMPARE(title, QString("Tallowmere TB"));
+    QCOMPARE(told, QString("Save the changes to results.pmr?"));
     QVERIFY(openEditors().empty());
+    QCOMPARE(readFile(folder / "results.pmr"), std::string());
 }
 
 int runTextEditorTests(int argc, char** argv) {
