@@ -45,8 +45,9 @@ void QtPlatform::printTextFile(const std::filesystem::path& file) {
     showTextFile(file);
 }
 
-void QtPlatform::editTextFile(const std::filesystem::path& file, EditedFile) {
-    showTextFile(file);
+void QtPlatform::editTextFile(const std::filesystem::path& file, EditedFile kind) {
+    if (const auto problem = editors_.open(file, kind, window_))
+        showMessage({"Tallowmere TB", *problem, MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 void QtPlatform::openUrl(const std::string& address) {

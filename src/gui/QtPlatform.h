@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/EditorWindows.h"
 #include "model/Platform.h"
 #include "text/FileLock.h"
 
@@ -10,7 +11,8 @@
 namespace tallowmere::gui {
 
 // The desktop through Qt: message boxes over the window, the system beep, the
-// desktop's editor and browser, detached programs, the system's short date.
+// program's editor for the files the user keeps by hand, the desktop's viewer
+// and browser, detached programs, the system's short date.
 class QtPlatform : public Platform {
   public:
     void setWindow(QWidget* window) { window_ = window; }
@@ -41,6 +43,7 @@ class QtPlatform : public Platform {
     QPointer<QWidget> window_;
     std::filesystem::path dataRoot_;
     std::optional<text::FileLock> dataRootLock_;
+    EditorWindows editors_;
 };
 
 } // namespace tallowmere::gui
