@@ -6,6 +6,7 @@ int runGridModelTests(int argc, char** argv);
 int runQtPlatformTests(int argc, char** argv);
 int runWindowTests(int argc, char** argv);
 int runAnalysisWindowTests(int argc, char** argv);
+int runViewerTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     int failures = runGridModelTests(argc, argv);
     failures += runQtPlatformTests(argc, argv);
     failures += runWindowTests(argc, argv);
-    return failures + runAnalysisWindowTests(argc, argv);
+    failures += runAnalysisWindowTests(argc, argv);
+    return failures + runViewerTests(argc, argv);
 }
