@@ -80,10 +80,13 @@ bool paintPages(QPrinter& printer, const QStringList& lines) {
     const QFontMetricsF metrics(font, &printer);
     const qreal height = printer.pageLayout().paintRectPixels(printer.resolution()).height();
     const auto perPage = std::max<qsizetype>(1, std::floor(height / metrics.lineSpacing()));
-    for (qsizetype first = 0; first < lines.size(); first += perPage) {
+    qsizetype rows = lines.size();
+    while (rows > 0 && lines[rows - 1].trimmed().isEmpty())
+        --rows; // the profile's empty rows to 500 would print blank pages
+    for (qsizetype first = 0; first < rows; first += perPage) {
         if (first > 0)
             printer.newPage();
-        const qsizetype last = std::min(lines.size(), first + perPage);
+        const qsizetype last = std::min(rows, first + perPage);
         for (qsizetype row = first; row < last; ++row) {
             const qreal baseline = metrics.ascent() + (row - first) * metrics.lineSpacing();
             painter.drawText(QPointF(0, baseline), lines[row]);

@@ -39,7 +39,8 @@ qreal printedPointSize(QPrinter& printer, const QStringList& lines);
 void preparePrinter(QPrinter& printer, const QStringList& lines);
 
 // Paints the rows page after page, as many to a page as the line height lets
-// fit; false when the printer could not be started.
+// fit, up to the last row with text; false when the printer could not be
+// started.
 bool paintPages(QPrinter& printer, const QStringList& lines);
 
 } // namespace tallowmere::gui

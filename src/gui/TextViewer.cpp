@@ -175,6 +175,12 @@ void TextViewer::openPrintPreview() {
     const QRect screen = this->screen()->availableGeometry();
     preview_->resize(screen.width() * 9 / 10, screen.height() * 9 / 10);
     preview_->open();
+    // The landscape profile reads better a page's width across than whole;
+    // the dialog's own button keeps its zoom field right.
+    for (QAction* action : preview_->findChildren<QAction*>()) {
+        if (action->text() == "Fit width")
+            action->trigger();
+    }
 }
 
 bool TextViewer::printTo(QPrinter& printer) {
