@@ -63,15 +63,15 @@ TextViewer::~TextViewer() = default;
 
 void TextViewer::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
-    connect(addItem(file, "Save &As…", {QKeySequence::SaveAs}), &QAction::triggered, this,
-            [this] { saveAs(); });
+    connect(addItem(file, "Save &As…", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+            &QAction::triggered, this, [this] { saveAs(); });
     connect(addItem(file, "&Print…", {QKeySequence::Print}), &QAction::triggered, this,
             [this] { openPrintPreview(); });
     connect(addItem(file, "&Export PDF…", {}), &QAction::triggered, this,
             [this] { exportPdfAs(); });
     file->addSeparator();
-    connect(addItem(file, "&Close", {QKeySequence::Close}), &QAction::triggered, this,
-            &QWidget::close);
+    connect(addItem(file, "&Close", {QKeySequence(Qt::CTRL | Qt::Key_W)}), &QAction::triggered,
+            this, &QWidget::close);
     QMenu* edit = menuBar()->addMenu("&Edit");
     QAction* copy = addItem(edit, "&Copy", {QKeySequence::Copy});
     copy->setEnabled(false);

@@ -231,6 +231,8 @@ void ViewerTest::pagesTurnForWideReportsAndTakeTheLargestSizeThatFits_data() {
     QTest::addColumn<int>("orientation");
     QTest::addColumn<double>("points");
     QTest::newRow("120 on A4") << 120 << int(QPageSize::A4) << int(QPageLayout::Portrait) << 7.4;
+    QTest::newRow("120 on Letter")
+        << 120 << int(QPageSize::Letter) << int(QPageLayout::Portrait) << 7.6;
     QTest::newRow("program on A4")
         << 128 << int(QPageSize::A4) << int(QPageLayout::Landscape) << 10.0;
     QTest::newRow("program on Letter")
