@@ -23,9 +23,12 @@ namespace {
 
 constexpr qreal screenPoints = 10;
 
-QAction* addItem(QMenu* menu, const QString& text, const QList<QKeySequence>& keys) {
+// A menu item with its keys, doing `slot`.
+template <typename Slot>
+QAction* addItem(QMenu* menu, const QString& text, const QList<QKeySequence>& keys, Slot slot) {
     QAction* action = menu->addAction(text);
     action->setShortcuts(keys);
+    QObject::connect(action, &QAction::triggered, menu, slot);
     return action;
 }
 
@@ -63,35 +66,30 @@ TextViewer::~TextViewer() = default;
 
 void TextViewer::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
-    connect(addItem(file, "Save &As…", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
-            &QAction::triggered, this, [this] { saveAs(); });
-    connect(addItem(file, "&Print…", {QKeySequence::Print}), &QAction::triggered, this,
-            [this] { openPrintPreview(); });
-    connect(addItem(file, "&Export PDF…", {}), &QAction::triggered, this,
-            [this] { exportPdfAs(); });
+    addItem(file, "Save &As…", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+            [this] { saveAs(); });
+    addItem(file, "&Print…", {QKeySequence::Print}, [this] { openPrintPreview(); });
+    addItem(file, "&Export PDF…", {}, [this] { exportPdfAs(); });
     file->addSeparator();
-    connect(addItem(file, "&Close", {QKeySequence(Qt::CTRL | Qt::Key_W)}), &QAction::triggered,
-            this, &QWidget::close);
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    QAction* copy = addItem(edit, "&Copy", {QKeySequence::Copy});
-    copy->setEnabled(false);
-    connect(text_, &QPlainTextEdit::copyAvailable, copy, &QAction::setEnabled);
-    connect(copy, &QAction::triggered, text_, &QPlainTextEdit::copy);
-    connect(addItem(edit, "Select &All", {QKeySequence::SelectAll}), &QAction::triggered, text_,
-            &QPlainTextEdit::selectAll);
-    edit->addSeparator();
-    connect(addItem(edit, "&Find…", {QKeySequence::Find}), &QAction::triggered, this,
-            [this] { findBar_->open(); });
-    connect(addItem(edit, "Find &Next", {QKeySequence(Qt::Key_F3)}), &QAction::triggered, this,
-            [this] { findBar_->findNext(); });
+    addItem(file, "&Close", {QKeySequence(Qt::CTRL | Qt::Key_W)}, [this] { close(); });
+    buildEditMenu();
     QMenu* view = menuBar()->addMenu("&View");
-    connect(
-        addItem(view, "Zoom &In", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
-        &QAction::triggered, text_, [this] { text_->zoomIn(1); });
-    connect(addItem(view, "Zoom &Out", {QKeySequence::ZoomOut}), &QAction::triggered, text_,
-            [this] { text_->zoomOut(1); });
-    connect(addItem(view, "&Actual Size", {QKeySequence(Qt::CTRL | Qt::Key_0)}),
-            &QAction::triggered, text_, [this] { text_->setFont(reportFont(screenPoints)); });
+    addItem(view, "Zoom &In", {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+            [this] { text_->zoomIn(1); });
+    addItem(view, "Zoom &Out", {QKeySequence::ZoomOut}, [this] { text_->zoomOut(1); });
+    addItem(view, "&Actual Size", {QKeySequence(Qt::CTRL | Qt::Key_0)},
+            [this] { text_->setFont(reportFont(screenPoints)); });
+}
+
+void TextViewer::buildEditMenu() {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    QAction* copy = addItem(edit, "&Copy", {QKeySequence::Copy}, [this] { text_->copy(); });
+    copy->setEnabled(false); // until something is selected
+    connect(text_, &QPlainTextEdit::copyAvailable, copy, &QAction::setEnabled);
+    addItem(edit, "Select &All", {QKeySequence::SelectAll}, [this] { text_->selectAll(); });
+    edit->addSeparator();
+    addItem(edit, "&Find…", {QKeySequence::Find}, [this] { findBar_->open(); });
+    addItem(edit, "Find &Next", {QKeySequence(Qt::Key_F3)}, [this] { findBar_->findNext(); });
 }
 
 std::optional<QString> TextViewer::reload() {
@@ -213,7 +211,7 @@ std::optional<QString> TextViewer::saveCopy(const QString& file) {
 
 void TextViewer::saveAs() {
     const QFileInfo info(path_);
-    const QString file = askSaveFile("Save As", info.absoluteFilePath(), "Text files (*.txt *.*)");
+    const QString file = askSaveFile("Save As", info.absoluteFilePath(), "All files (*)");
     if (file.isEmpty())
         return;
     if (const auto reason = saveCopy(file))

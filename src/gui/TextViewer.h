@@ -53,6 +53,7 @@ class TextViewer : public QMainWindow {
 
   private:
     void buildMenus();
+    void buildEditMenu();
     void saveAs();
     void exportPdfAs();
     void warnNotSaved(const QString& file, const QString& reason);
