@@ -20,6 +20,12 @@ QString pathText(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
+// One key for a file however its path is spelled.
+QString viewerKey(const std::filesystem::path& file) {
+    std::error_code error;
+    return pathText(std::filesystem::absolute(file, error).lexically_normal());
+}
+
 QMessageBox::Icon iconOf(MessageIcon icon) {
     switch (icon) {
     case MessageIcon::Information:
@@ -37,12 +43,44 @@ QMessageBox::Icon iconOf(MessageIcon icon) {
 
 } // namespace
 
+QtPlatform::~QtPlatform() {
+    for (auto& [path, viewer] : viewers_)
+        delete viewer.data();
+}
+
+TextViewer* QtPlatform::viewerOf(const std::filesystem::path& file) const {
+    const auto found = viewers_.find(viewerKey(file));
+    return found == viewers_.end() ? nullptr : found->second.data();
+}
+
+TextViewer* QtPlatform::openViewer(const std::filesystem::path& file) {
+    std::erase_if(viewers_, [](const auto& entry) { return entry.second.isNull(); });
+    const QString key = viewerKey(file);
+    TextViewer* viewer = viewers_[key];
+    if (!viewer)
+        viewer = viewers_[key] = new TextViewer(key, window_);
+    if (const auto reason = viewer->reload()) {
+        viewers_.erase(key);
+        viewer->hide();
+        viewer->deleteLater();
+        QMessageBox::warning(
+            window_, "Tallowmere TB",
+            QString("\"%1\" could not be opened: %2.").arg(pathText(file), *reason));
+        return nullptr;
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
 void QtPlatform::showTextFile(const std::filesystem::path& file) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(file)));
+    openViewer(file);
 }
 
 void QtPlatform::printTextFile(const std::filesystem::path& file) {
-    showTextFile(file);
+    if (TextViewer* viewer = openViewer(file))
+        viewer->openPrintPreview();
 }
 
 void QtPlatform::editTextFile(const std::filesystem::path& file, EditedFile kind) {
@@ -51,7 +89,14 @@ void QtPlatform::editTextFile(const std::filesystem::path& file, EditedFile kind
 }
 
 void QtPlatform::openUrl(const std::string& address) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    const QString shownAddress = QString::fromStdString(address);
+    if (QDesktopServices::openUrl(QUrl(shownAddress)))
+        return;
+    QMessageBox box(QMessageBox::Warning, "Tallowmere TB",
+                    "No web browser could be opened for this address:\n" + shownAddress,
+                    QMessageBox::Ok, window_);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // so the address can be copied
+    box.exec();
 }
 
 MessageAnswer QtPlatform::showMessage(const Message& message) {

@@ -1,20 +1,29 @@
 #pragma once
 
 #include "gui/EditorWindows.h"
+#include "gui/TextViewer.h"
 #include "model/Platform.h"
 #include "text/FileLock.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <map>
 #include <optional>
 
 namespace tallowmere::gui {
 
 // The desktop through Qt: message boxes over the window, the system beep, the
-// program's editor for the files the user keeps by hand, the desktop's viewer
-// and browser, detached programs, the system's short date.
+// program's own viewer for views and reports and its editor for the files the
+// user keeps by hand, the desktop's browser, detached programs, the system's
+// short date.
 class QtPlatform : public Platform {
   public:
+    QtPlatform() = default;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+    // Closes the viewers still open.
+    ~QtPlatform() override;
+
     void setWindow(QWidget* window) { window_ = window; }
     // Holds the data root for the window, waiting up to 10 seconds for the
     // card chooser that started it to let it go; false when another program
@@ -39,7 +48,15 @@ class QtPlatform : public Platform {
     // The window closes itself once the command that ends the program is done.
     void endProgram() override {}
 
+    // The viewer open on `file`, or none.
+    TextViewer* viewerOf(const std::filesystem::path& file) const;
+
   private:
+    // The file's one viewer, shown and read again; none when the file
+    // cannot be read, which the user is told.
+    TextViewer* openViewer(const std::filesystem::path& file);
+
+    std::map<QString, QPointer<TextViewer>> viewers_; // by absolute path
     QPointer<QWidget> window_;
     std::filesystem::path dataRoot_;
     std::optional<text::FileLock> dataRootLock_;

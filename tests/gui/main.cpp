@@ -7,6 +7,7 @@ int runQtPlatformTests(int argc, char** argv);
 int runWindowTests(int argc, char** argv);
 int runAnalysisWindowTests(int argc, char** argv);
 int runTextEditorTests(int argc, char** argv);
+int runViewerTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
     failures += runQtPlatformTests(argc, argv);
     failures += runWindowTests(argc, argv);
     failures += runTextEditorTests(argc, argv);
-    return failures + runAnalysisWindowTests(argc, argv);
+    failures += runAnalysisWindowTests(argc, argv);
+    return failures + runViewerTests(argc, argv);
 }

@@ -1,16 +1,23 @@
 // tallowmere-screenshots DATA_ROOT FOLDER [SEASON]: the window on the card of
-// DATA_ROOT, as a handicapper goes through it, saved as PNG files in FOLDER;
-// with SEASON, last the replay of that folder of past cards.
+// DATA_ROOT, as a handicapper goes through it, saved as PNG files in FOLDER,
+// then the viewer on the program view and the printed profile's preview; with
+// SEASON, last the replay of that folder of past cards.
 #include "app/FolderOptions.h"
+#include "card/CardFileNames.h"
+#include "card/DataRoot.h"
+#include "card/WorkFolder.h"
 #include "gui/DisplayText.h"
+#include "gui/FindBar.h"
 #include "gui/MainWindow.h"
 #include "gui/ProfileAnalysisView.h"
+#include "gui/QtPlatform.h"
 #include "gui/ReplayDialog.h"
 #include "model/SilentPlatform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPushButton>
 #include <functional>
 #include <iostream>
@@ -18,13 +25,18 @@
 
 namespace {
 
-// Says Yes to every question, so a scratch goes through.
+// Says Yes to every question, so a scratch goes through; views and reports
+// open in the viewer.
 class AgreeingPlatform : public tallowmere::SilentPlatform {
   public:
     tallowmere::MessageAnswer showMessage(const tallowmere::Message& message) override {
         return message.buttons == tallowmere::MessageButtons::YesNo ? tallowmere::MessageAnswer::Yes
                                                                     : tallowmere::MessageAnswer::Ok;
     }
+    void showTextFile(const std::filesystem::path& file) override { viewers.showTextFile(file); }
+    void printTextFile(const std::filesystem::path& file) override { viewers.printTextFile(file); }
+
+    tallowmere::gui::QtPlatform viewers;
 };
 
 void click(QWidget& window, const char* control) {
@@ -54,6 +66,29 @@ void showTab(tallowmere::gui::MainWindow& window, int tab) {
     waited.start();
     while (analysis->workingOutStats() && waited.elapsed() < 120000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// View Program with a horse found, then Print Profile's preview.
+bool saveViewers(tallowmere::gui::MainWindow& window, AgreeingPlatform& desktop,
+                 const QString& folder) {
+    choose(window, "Program");
+    const auto& form = window.form();
+    auto* program =
+        desktop.viewers.viewerOf(tallowmere::DataRoot{form.DataRoot}.programsFolder() /
+                                 tallowmere::cardFileWithExtension(form.ActiveCardFile, "ppp"));
+    if (!program)
+        return false;
+    program->findBar()->open();
+    program->findBar()->field()->setText("Brass Lantern");
+    program->findBar()->findNext();
+    bool saved = save(*program, folder, "viewer-program");
+    choose(window, "ALL");
+    choose(window, "Print2");
+    auto* profile =
+        desktop.viewers.viewerOf(tallowmere::WorkFolder{form.WorkFolder}.printedProfile());
+    saved &= profile && profile->printPreview() &&
+             save(*profile->printPreview(), folder, "print-preview-profile");
+    return saved;
 }
 
 // Replay Cards on SEASON, pictured once every card is worked.
@@ -112,6 +147,8 @@ int main(int argc, char** argv) {
         step();
         saved &= save(window, folder, picture);
     }
+    desktop.viewers.setWindow(&window);
+    saved &= saveViewers(window, desktop, folder);
     if (argc == 4)
         saved &= saveReplay(window, argv[3], folder);
     return saved ? 0 : 1;
