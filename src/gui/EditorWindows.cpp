@@ -41,12 +41,18 @@ std::optional<std::string> EditorWindows::open(const std::filesystem::path& file
     return std::nullopt;
 }
 
+// An editor whose user answers Cancel stays open, and so does the main
+// window: the program does not go on without it.
 bool EditorWindows::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == watched_ && event->type() == QEvent::Close)
-        for (auto& [file, editor] : editors_)
-            if (editor)
-                editor->close();
-    return false;
+    if (watched != watched_ || event->type() != QEvent::Close)
+        return false;
+    bool kept = false;
+    for (auto& [file, editor] : editors_)
+        if (editor && !editor->close())
+            kept = true;
+    if (kept)
+        event->ignore();
+    return kept;
 }
 
 } // namespace tallowmere::gui

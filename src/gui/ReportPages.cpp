@@ -3,6 +3,7 @@
 #include "gui/DisplayText.h"
 
 #include <QFontMetricsF>
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -83,9 +84,14 @@ bool paintPages(QPrinter& printer, const QStringList& lines) {
     qsizetype rows = lines.size();
     while (rows > 0 && lines[rows - 1].trimmed().isEmpty())
         --rows; // the profile's empty rows to 500 would print blank pages
+    const QPageRanges chosen = printer.pageRanges(); // empty: every page
+    bool painted = false;
     for (qsizetype first = 0; first < rows; first += perPage) {
-        if (first > 0)
+        if (!chosen.isEmpty() && !chosen.contains(static_cast<int>(first / perPage) + 1))
+            continue;
+        if (painted)
             printer.newPage();
+        painted = true;
         const qsizetype last = std::min(rows, first + perPage);
         for (qsizetype row = first; row < last; ++row) {
             const qreal baseline = metrics.ascent() + (row - first) * metrics.lineSpacing();

@@ -2,6 +2,7 @@
 
 #include "gui/FindBar.h"
 #include "gui/ReportPages.h"
+#include "text/TextFiles.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -17,6 +18,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cerrno>
+#include <cstring>
 
 namespace tallowmere::gui {
 namespace {
@@ -62,7 +65,11 @@ TextViewer::TextViewer(const QString& path, QWidget* parent)
             [this] { fileChangedOnDisk(); });
 }
 
-TextViewer::~TextViewer() = default;
+// The preview holds the printer and paints from this viewer's rows: it goes
+// first.
+TextViewer::~TextViewer() {
+    delete preview_.data();
+}
 
 void TextViewer::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
@@ -92,11 +99,21 @@ void TextViewer::buildEditMenu() {
     addItem(edit, "Find &Next", {QKeySequence(Qt::Key_F3)}, [this] { findBar_->findNext(); });
 }
 
+// Read without blocking and only from a regular file: a FIFO or a device in
+// a report's place would hang the program or fill its memory.
 std::optional<QString> TextViewer::reload() {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    const QByteArray bytes = file.readAll();
+    const auto read = text::readFileChecked(QFile::encodeName(path_).toStdString());
+    switch (read.status) {
+    case text::FileRead::Status::Read:
+        break;
+    case text::FileRead::Status::Missing:
+        return QString::fromLocal8Bit(std::strerror(ENOENT));
+    case text::FileRead::Status::NotRegular:
+        return QString("it is not a regular file");
+    case text::FileRead::Status::Failed:
+        return QString::fromStdString(read.reason);
+    }
+    const QByteArray bytes = QByteArray::fromStdString(read.content);
     watch();
     if (bytes == bytes_ && !lines_.isEmpty())
         return std::nullopt;

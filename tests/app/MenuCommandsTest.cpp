@@ -89,10 +89,14 @@ TEST(MenuClicks, EveryItemGivesTheCommandOfItsWordAndMenusOnlyOpen) {
 // is not there yet is only named.
 TEST(MenuCommands, EditorsOpenTheirFileAndResultsNamesAMissingChart) {
     TestWindow window;
-    const auto chart = window.root().resultsFolder() / "pmr";
+    const auto callsBefore = window.platform.calls;
+    Results_Click(window.form); // no card, so no chart of it
+    EXPECT_EQ(window.platform.calls, callsBefore);
+    window.form.ActiveCardFile = "   CT_20261205.pmd";
+    const auto chart = window.root().resultsFolder() / "   CT_20261205.pmr";
     const std::vector<std::pair<void (*)(Form1&), std::string>> clicks = {
-        {ArchivesEditor_Click, "edit " + (window.folder / "TBA.ini").string()},
-        {Tracks_Click, "edit " + (window.folder / "TrackEditor.ini").string()},
+        {ArchivesEditor_Click, "edit archive " + (window.folder / "TBA.ini").string()},
+        {Tracks_Click, "edit track list " + (window.folder / "TrackEditor.ini").string()},
         {Results_Click, "message No results chart for this card: \"" + chart.string() + "\""},
     };
     for (const auto& [click, call] : clicks) {
@@ -101,5 +105,5 @@ TEST(MenuCommands, EditorsOpenTheirFileAndResultsNamesAMissingChart) {
     }
     writeFile(chart, "");
     Results_Click(window.form);
-    EXPECT_EQ(window.platform.calls.back(), "edit " + chart.string());
+    EXPECT_EQ(window.platform.calls.back(), "edit chart " + chart.string());
 }

@@ -23,8 +23,9 @@ class RecordingPlatform : public Platform {
     void printTextFile(const std::filesystem::path& file) override {
         calls.push_back("print " + file.string());
     }
-    void editTextFile(const std::filesystem::path& file, EditedFile) override {
-        calls.push_back("edit " + file.string());
+    void editTextFile(const std::filesystem::path& file, EditedFile kind) override {
+        const char* kinds[] = {"edit archive ", "edit track list ", "edit chart "};
+        calls.push_back(kinds[static_cast<int>(kind)] + file.string());
     }
     void openUrl(const std::string& address) override { calls.push_back("open " + address); }
     MessageAnswer showMessage(const Message& message) override {
