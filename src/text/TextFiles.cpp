@@ -245,7 +245,8 @@ std::optional<std::string> replaceFile(const std::filesystem::path& target,
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return systemReason();
-    ::fchmod(fd, 0644);
+    struct stat existing {}; // a replaced file keeps its permissions
+    ::fchmod(fd, ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644);
     const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
     const std::string writeReason = written ? std::string{} : systemReason();
     if (::close(fd) != 0 && written) {

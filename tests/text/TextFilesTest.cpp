@@ -26,6 +26,12 @@ TEST(FileReplacing, WritesExactBytesOrReportsAndKeepsWhatWasThere) {
     writeFile(file, "old contents that are longer\r\n");
     EXPECT_FALSE(replaceFile(file, "\"1\"\r\n\"\"\r\n").has_value());
     EXPECT_EQ(readFile(file), "\"1\"\r\n\"\"\r\n");
+    using std::filesystem::perms;
+    std::filesystem::permissions(file, perms::owner_read | perms::owner_write | perms::group_write);
+    EXPECT_FALSE(replaceFile(file, "x").has_value());
+    EXPECT_EQ(std::filesystem::status(file).permissions(),
+              perms::owner_read | perms::owner_write | perms::group_write)
+        << "a replaced file keeps its permissions";
     EXPECT_TRUE(replaceFile(folder / "no such folder" / "card.pmd", "x").has_value());
     // A folder standing where the file should be cannot be replaced.
     std::filesystem::create_directory(folder / "blocked");
