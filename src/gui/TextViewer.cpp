@@ -16,9 +16,11 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace tallowmere::gui {
@@ -203,19 +205,27 @@ bool TextViewer::printTo(QPrinter& printer) {
     return paintPages(printer, lines_);
 }
 
+// The pages go to a temporary file beside the PDF, which takes its place only
+// once they are all written: a failed export leaves what was there.
 std::optional<QString> TextViewer::exportPdf(const QString& file) {
-    QFile probe(file); // the printer would not say why the file cannot be written
-    if (!probe.open(QIODevice::WriteOnly))
-        return probe.errorString();
-    probe.close();
+    QTemporaryFile pages(file + ".XXXXXX");
+    if (!pages.open())
+        return pages.errorString();
+    pages.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                         QFile::ReadOther);
+    pages.close();
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(file);
+    pdf.setOutputFileName(pages.fileName());
     pdf.setPageSize(printer_->pageLayout().pageSize());
     pdf.setDocName(QFileInfo(path_).fileName());
     pdf.setCreator("Tallowmere TB");
     if (!printTo(pdf))
         return QString("the PDF could not be written");
+    if (std::rename(QFile::encodeName(pages.fileName()).constData(),
+                    QFile::encodeName(file).constData()) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    pages.setAutoRemove(false);
     return std::nullopt;
 }
 
