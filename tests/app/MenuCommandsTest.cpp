@@ -65,6 +65,7 @@ TEST(MenuClicks, EveryItemGivesTheCommandOfItsWordAndMenusOnlyOpen) {
         {&M::ArchivesEditor, "edit", {"archives"}},
         {&M::Tracks, "edit", {"tracks"}},
         {&M::Replay, "replay", {}},
+        {&M::ImportChart, "import-chart", {}},
         {&M::About, "about", {}},
         {&M::Version, "version", {}},
     };
