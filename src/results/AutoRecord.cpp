@@ -182,8 +182,8 @@ void recordFromChartCsv(Form1& form, const std::filesystem::path& path) {
     showRecordedResults(form);
     saveChangedRecordArrays(form);
     tellLeftOutPayoffs(form, csv.reading.leftOut);
-    tellUnreadLines(form, path, csv);
     tellScratchedFinishers(form);
+    tellUnreadLines(form, path, csv);
 }
 
 } // namespace
