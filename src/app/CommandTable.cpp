@@ -283,6 +283,16 @@ std::vector<Command> makeCommandTable() {
          false,
          "--into-archive",
          notAFolder},
+        {"Import Chart",
+         "import-chart",
+         1,
+         anyArguments,
+         needsItem<&M::ImportChart>,
+         [](Form1& form, const Args& args, std::ostream&) {
+             return ImportChart_Click(form, args[0]);
+         },
+         {{&M::ImportChart, {}}},
+         WindowAsks::ChartFile},
         {"Profile Chart", "profile-chart", 2, svgFile, always, writeProfileChart},
         {"Profile Stats", "profile-stats", 1, anyArguments, always, printProfileStats},
         menuCommand<&M::About, About_Click>("About", "about"),

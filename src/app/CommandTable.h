@@ -16,7 +16,7 @@ namespace tallowmere {
 // What the window asks the user for before it gives a command: its arguments.
 // A season folder is replayed in the window's own dialog, with progress and
 // Cancel, from the same functions the batch front end's replay runs.
-enum class WindowAsks { Nothing, ExportFile, SeasonFolder };
+enum class WindowAsks { Nothing, ExportFile, SeasonFolder, ChartFile };
 
 // A menu item that gives a command, and the arguments it gives it; the
 // window adds those it asks the user for.

@@ -13,9 +13,9 @@ void showRaceCardControls(Form1& form) {
 }
 
 void showRaceCardMenus(Menus& menus) {
-    for (MenuItemOf item :
-         {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results, &Menus::TRC,
-          &Menus::NewRC, &Menus::File, &Menus::Tools, &Menus::Help, &Menus::Navigation})
+    for (MenuItemOf item : {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results,
+                            &Menus::TRC, &Menus::ImportChart, &Menus::NewRC, &Menus::File,
+                            &Menus::Tools, &Menus::Help, &Menus::Navigation})
         (menus.*item).visible = true;
 }
 

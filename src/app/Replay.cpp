@@ -13,6 +13,7 @@
 #include "reports/SelectionAndResults.h"
 #include "results/Archive.h"
 #include "results/AutoRecord.h"
+#include "results/ChartFiles.h"
 #include "results/ResultsCommands.h"
 #include "text/TempFolder.h"
 #include "text/TextFiles.h"
@@ -108,7 +109,7 @@ std::optional<std::string> startCard(Form1& form, const ReplayPlatform& platform
     if (auto problem = stepProblem(platform, refusal, "Start"))
         return problem;
     std::error_code error;
-    fs::copy_file(chart, resultsChartPath(form), error);
+    fs::copy_file(chart, isChartCsv(chart) ? chartCsvPath(form) : resultsChartPath(form), error);
     return error ? std::optional<std::string>("cannot copy the results chart") : std::nullopt;
 }
 
@@ -127,6 +128,17 @@ std::optional<std::string> recordCard(Form1& form, const ReplayPlatform& platfor
     if (!refusal)
         Command4_Click(form);
     return stepProblem(platform, refusal, "Record");
+}
+
+// The card's text chart or chart file (the first by name of each), the one
+// changed last when the folder holds both.
+std::optional<fs::path> replayChart(const fs::path& folder, std::error_code& error) {
+    const auto texts = filesWithExtension(folder, ".pmr", error);
+    const auto csvs = filesWithExtension(folder, ".csv", error);
+    if (texts.empty())
+        return csvs.empty() ? std::nullopt : std::optional(csvs.front());
+    return chosenResultsFile(texts.front(),
+                             csvs.empty() ? std::nullopt : std::optional(csvs.front()));
 }
 
 ReplayOutcome skipped(const SeasonCard& card, std::string reason) {
@@ -163,10 +175,10 @@ ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
     if (!card.unreadable.empty())
         return skipped(card, "cannot be read: " + card.unreadable);
     std::error_code error;
-    const auto charts = filesWithExtension(card.folder, ".pmr", error);
+    const auto chart = replayChart(card.folder, error);
     if (error)
         return skipped(card, "cannot be read: " + error.message());
-    if (charts.empty())
+    if (!chart)
         return skipped(card, "no results chart");
     if (auto problem = tableProblem(card))
         return skipped(card, *problem);
@@ -176,7 +188,7 @@ ReplayOutcome replayCard(const SeasonCard& card, const fs::path& trackEditorIni,
     Form1 form(platform);
     setFolders(form, FolderOptions{scratchRoot, std::nullopt}, scratchRoot);
     Form_Load(form);
-    if (auto problem = startCard(form, platform, charts.front()))
+    if (auto problem = startCard(form, platform, *chart))
         return skipped(card, *problem);
     if (auto problem = recordCard(form, platform))
         return skipped(card, *problem);

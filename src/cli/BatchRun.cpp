@@ -18,7 +18,7 @@ const std::string_view batchUsage =
     "          edit archives|tracks, link TM|DRF|TRC|PTR, about, version,\n"
     "          profile ALL|SELECTOR, print, print-profile, replay FOLDER [--into-archive],\n"
     "          profile-chart SELECTOR FILE.svg, profile-stats SELECTOR,\n"
-    "          export profile|summary FILE\n";
+    "          export profile|summary FILE, import-chart FILE\n";
 
 namespace {
 

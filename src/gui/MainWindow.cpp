@@ -39,6 +39,10 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     askExportFile = [this] {
         return QFileDialog::getSaveFileName(this, "Export", "grid.csv", "CSV files (*.csv)");
     };
+    askChartFile = [this] {
+        return QFileDialog::getOpenFileName(this, "Import Chart", QString(),
+                                            "Results charts (*.csv *.pmr)");
+    };
     askSeasonFolder = [this] {
         return QFileDialog::getExistingDirectory(this, "Replay Cards: folder of past cards");
     };
@@ -94,6 +98,12 @@ void MainWindow::clickMenuItem(MenuItemOf item) {
         if (file.isEmpty())
             return;
         args = {*grid, file.toStdString()};
+    }
+    if (command->asks == WindowAsks::ChartFile) {
+        const QString file = askChartFile();
+        if (file.isEmpty())
+            return;
+        args = {file.toStdString()};
     }
     if (command->asks == WindowAsks::SeasonFolder)
         replayCards();

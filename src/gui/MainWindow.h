@@ -29,6 +29,7 @@ class MainWindow : public QMainWindow {
     // Where File > Export… writes and which folder Tools > Replay Cards…
     // replays: a file dialog by default; empty text cancels.
     std::function<QString()> askExportFile;
+    std::function<QString()> askChartFile;
     std::function<QString()> askSeasonFolder;
 
     class ProfileAnalysisView* profileAnalysis() const {

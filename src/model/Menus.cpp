@@ -34,6 +34,7 @@ const std::vector<MenuNode>& menuTree() {
         {&M::ArchivesEditor, &M::Editor},
         {&M::Tracks, &M::Editor},
         {&M::Replay, &M::Tools},
+        {&M::ImportChart, &M::Tools},
         {&M::Help, nullptr},
         {&M::About, &M::Help},
         {&M::Version, &M::Help},

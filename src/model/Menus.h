@@ -49,6 +49,7 @@ struct Menus {
     MenuItem ArchivesEditor{"ArchivesEditor", "Archives"};
     MenuItem Tracks{"Tracks", "Tracks"};
     MenuItem Replay{"Replay", "Replay Cards\x85"};
+    MenuItem ImportChart{"ImportChart", "Import Chart\x85"};
 
     MenuItem Help{"Help", "Help"};
     MenuItem About{"About", "About"};

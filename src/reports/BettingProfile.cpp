@@ -60,8 +60,8 @@ std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& k
 } // namespace
 
 void hideRaceCardItems(Menus& menus) {
-    for (MenuItemOf item :
-         {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results})
+    for (MenuItemOf item : {&Menus::SelectionAndResults, &Menus::EBET, &Menus::PTR, &Menus::Results,
+                            &Menus::ImportChart})
         (menus.*item).visible = false;
 }
 

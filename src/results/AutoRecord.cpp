@@ -4,6 +4,8 @@
 #include "card/CardSaving.h"
 #include "card/DataRoot.h"
 #include "card/WorkFolder.h"
+#include "results/ChartCsv.h"
+#include "results/ChartFiles.h"
 #include "results/ResultsChart.h"
 #include "results/ResultsCommands.h"
 #include "text/Numbers.h"
@@ -13,18 +15,19 @@
 #include <algorithm>
 
 namespace tallowmere {
-namespace {
+namespace {} // namespace
 
-void refuseChart(Form1& form, const ChartCheck& check) {
+void refuseChart(Form1& form, const std::string& cardStem, const std::string& chartIdentity) {
     form.platform.beep();
     form.platform.showMessage({"Tallowmere TB",
                                "Active File and Results File do not match!  Record Results cannot "
                                "continue! Check TRC file for correct date and track.",
                                MessageButtons::Ok, MessageIcon::None});
-    form.platform.showMessage({"Tallowmere TB",
-                               "Card: " + check.cardStem + "   Chart: " + check.chartIdentity,
+    form.platform.showMessage({"Tallowmere TB", "Card: " + cardStem + "   Chart: " + chartIdentity,
                                MessageButtons::Ok, MessageIcon::None});
 }
+
+namespace {
 
 const char* placeName(int place) {
     static const char* const names[] = {"1st", "2nd", "3rd", "4th"};
@@ -62,6 +65,16 @@ void tellScratchedFinishers(Form1& form) {
 std::filesystem::path resultsChartPath(const Form1& form) {
     return DataRoot{form.DataRoot}.resultsFolder() /
            cardFileWithExtension(form.ActiveCardFile, "pmr");
+}
+
+std::filesystem::path chartCsvPath(const Form1& form) {
+    return DataRoot{form.DataRoot}.resultsFolder() / chartCsvName(form.ActiveCardFile, false);
+}
+
+std::optional<std::filesystem::path> resultsFileToRead(const Form1& form) {
+    return chosenResultsFile(
+        resultsChartPath(form),
+        findChartCsv(DataRoot{form.DataRoot}.resultsFolder(), form.ActiveCardFile));
 }
 
 void showRecordedResults(Form1& form) {
@@ -104,6 +117,8 @@ namespace {
 // No results chart comes near this; a larger file is not read at all.
 constexpr std::uintmax_t largestChartBytes = 64u << 20;
 
+} // namespace
+
 bool tooLargeForAChart(Form1& form, const std::filesystem::path& path) {
     std::error_code error;
     if (std::filesystem::file_size(path, error) <= largestChartBytes || error)
@@ -116,29 +131,87 @@ bool tooLargeForAChart(Form1& form, const std::filesystem::path& path) {
     return true;
 }
 
-} // namespace
-
-void tellNoResultsChart(Form1& form, const std::filesystem::path& chart) {
+void tellNoResultsChart(Form1& form) {
     form.platform.showMessage({"Tallowmere TB",
-                               "No results chart for this card: \"" + chart.string() + "\"",
+                               "No results chart for this card: \"" +
+                                   resultsChartPath(form).string() + "\" or \"" +
+                                   chartCsvPath(form).string() + "\"",
                                MessageButtons::Ok, MessageIcon::Exclamation});
 }
+
+void tellNotAChartCsv(Form1& form, const std::filesystem::path& path) {
+    form.platform.showMessage({"Tallowmere TB",
+                               "\"" + path.string() +
+                                   "\" is not a chart in the vendor's comma-delimited layout: "
+                                   "nothing was recorded.",
+                               MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+namespace {
+
+void tellUnreadLines(Form1& form, const std::filesystem::path& path, const CsvChartReading& csv) {
+    if (csv.unreadLines == 0)
+        return;
+    form.platform.showMessage(
+        {"Tallowmere TB",
+         "\"" + path.string() + "\": " + std::to_string(csv.unreadLines) +
+             " lines could not be read and were left out (the first is line " +
+             std::to_string(csv.firstUnreadLine) + ").",
+         MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
+// The comma-delimited chart names its card itself; the track list is not read.
+void recordFromChartCsv(Form1& form, const std::filesystem::path& path) {
+    const auto content = text::readWholeFile(path);
+    if (!content) {
+        tellNoResultsChart(form);
+        return;
+    }
+    const CsvChartReading csv = readCsvChart(*content, form.Card.RaceCount, form.CurrentRace);
+    if (!csv.isChart) {
+        tellNotAChartCsv(form, path);
+        return;
+    }
+    const std::string stem = cardStem(form.ActiveCardFile);
+    if (text::trimmedLeft(stem) != csv.identity) {
+        refuseChart(form, stem, csv.identity);
+        return;
+    }
+    recordChartValues(form.Records, csv.reading.values);
+    form.CurrentRace = static_cast<std::int16_t>(csv.reading.lastRace);
+    showRecordedResults(form);
+    saveChangedRecordArrays(form);
+    tellLeftOutPayoffs(form, csv.reading.leftOut);
+    tellScratchedFinishers(form);
+    tellUnreadLines(form, path, csv);
+}
+
+} // namespace
 
 void EBET_Click(Form1& form) {
     if (form.ActiveCardFile.empty())
         return; // no card, so no chart of it
-    const std::filesystem::path path = resultsChartPath(form);
+    const auto chosen = resultsFileToRead(form);
+    if (!chosen) {
+        tellNoResultsChart(form);
+        return;
+    }
+    const std::filesystem::path path = *chosen;
     if (tooLargeForAChart(form, path))
         return;
+    if (isChartCsv(path)) {
+        recordFromChartCsv(form, path);
+        return;
+    }
     const auto chart = text::readLines(path);
     if (!chart) {
-        tellNoResultsChart(form, path);
+        tellNoResultsChart(form);
         return;
     }
     const TrackFile tracks = TrackFile::read(WorkFolder{form.WorkFolder}.trackList());
     const ChartCheck check = checkChart(*chart, tracks, form.ActiveCardFile);
     if (check.outcome == ChartCheck::Outcome::Refused) {
-        refuseChart(form, check);
+        refuseChart(form, check.cardStem, check.chartIdentity);
         return;
     }
     // A chart whose check failed is not read; only the display step follows.

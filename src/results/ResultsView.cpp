@@ -5,17 +5,16 @@
 
 namespace tallowmere {
 
-// The chart is opened in the editor, where the user can mend what the check
+// The chart Auto Record would read is opened in the editor, where the user can mend what the check
 // refused; one that is not there yet is only named.
 void Results_Click(Form1& form) {
     if (form.ActiveCardFile.empty())
         return; // no card, so no chart of it
-    const std::filesystem::path chart = resultsChartPath(form);
-    std::error_code error;
-    if (!std::filesystem::exists(chart, error))
-        tellNoResultsChart(form, chart);
+    const auto chart = resultsFileToRead(form);
+    if (!chart)
+        tellNoResultsChart(form);
     else
-        form.platform.editTextFile(chart, EditedFile::ResultsChart);
+        form.platform.editTextFile(*chart, EditedFile::ResultsChart);
 }
 
 } // namespace tallowmere

@@ -65,6 +65,7 @@ TEST(MenuClicks, EveryItemGivesTheCommandOfItsWordAndMenusOnlyOpen) {
         {&M::ArchivesEditor, "edit", {"archives"}},
         {&M::Tracks, "edit", {"tracks"}},
         {&M::Replay, "replay", {}},
+        {&M::ImportChart, "import-chart", {}},
         {&M::About, "about", {}},
         {&M::Version, "version", {}},
     };
@@ -97,7 +98,8 @@ TEST(MenuCommands, EditorsOpenTheirFileAndResultsNamesAMissingChart) {
     const std::vector<std::pair<void (*)(Form1&), std::string>> clicks = {
         {ArchivesEditor_Click, "edit archive " + (window.folder / "TBA.ini").string()},
         {Tracks_Click, "edit track list " + (window.folder / "TrackEditor.ini").string()},
-        {Results_Click, "message No results chart for this card: \"" + chart.string() + "\""},
+        {Results_Click, "message No results chart for this card: \"" + chart.string() + "\" or \"" +
+                            (window.root().resultsFolder() / "CT20261205tch.csv").string() + "\""},
     };
     for (const auto& [click, call] : clicks) {
         click(window.form);

@@ -1,5 +1,6 @@
 #include "app/Replay.h"
 
+#include "ChartCsvWriter.h"
 #include "Season.h"
 #include "cli/BatchRun.h"
 #include "support/TempFolder.h"
@@ -56,6 +57,30 @@ TEST(Replay, GivesTheArchiveLinesOfWorkingEachCardByHand) {
     EXPECT_EQ(replayed.size(), 12u);
     EXPECT_EQ(replayed, archivedOneByOne(season.path(), root.path()));
     EXPECT_FALSE(fs::exists(season / "TBA.ini"));
+}
+
+// A card's chart file stands in for its text chart, alone or changed after it;
+// a text chart changed after the chart file is read instead.
+TEST(Replay, ReadsTheChartFileOfACardAsItsTextChart) {
+    TempFolder season;
+    const cardgen::CardRequest first{.seed = 7, .shape = {}, .raceDate = "20261228", .track = ""};
+    ASSERT_TRUE(writeSeason(first, 3, season.path()));
+    const auto fromText = reports(replaySeason(season.path(), season / "TrackEditor.ini"));
+    for (int card = 0; card < 3; ++card) {
+        const auto request = cardgen::seasonCardRequest(first, card);
+        const auto chart = cardgen::drawResultsChart(cardgen::makeCard(request), request).value();
+        const fs::path folder = season / ("card-00" + std::to_string(card + 1));
+        const fs::path text = folder / cardgen::resultsChartFileName(chart);
+        const fs::path csv = folder / cardgen::resultsChartCsvName(chart);
+        tallowmere::testing::writeFile(csv, card == 2 ? "R,TB,XX,20260101,1,D\r\n"
+                                                      : cardgen::resultsChartCsv(chart));
+        const auto textTime = fs::last_write_time(text);
+        if (card == 0)
+            fs::remove(text);
+        else
+            fs::last_write_time(csv, textTime + (card == 1 ? 1 : -1) * std::chrono::seconds(1));
+    }
+    EXPECT_EQ(reports(replaySeason(season.path(), season / "TrackEditor.ini")), fromText);
 }
 
 // A link loop, beside the cards or inside one, never ends the replay; a

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CardSchema.h"
+#include "ChartCsvWriter.h"
 #include "ResultsChartWriter.h"
 #include "SampleTracks.h"
 #include "SyntheticCard.h"
@@ -117,6 +118,22 @@ inline Spoil unreadableAt(std::string file) {
     };
 }
 
+// The small card's chart as a chart file in place of its text chart, changed.
+inline Spoil chartFile(std::function<void(std::string&)> change) {
+    return [change](const Root& root) {
+        const auto chart = *cardgen::drawResultsChart(cardgen::makeCard(smallCard()), smallCard());
+        const auto results = DataRoot{root}.resultsFolder();
+        std::filesystem::remove(results / cardgen::resultsChartFileName(chart));
+        std::string bytes = cardgen::resultsChartCsv(chart);
+        change(bytes);
+        writeFile(results / cardgen::resultsChartCsvName(chart), bytes);
+    };
+}
+inline Spoil replaced(std::string from, std::string to) {
+    return chartFile([=](std::string& b) { b.replace(b.find(from), from.size(), to); });
+}
+const std::string chartCsv = "MESSAGE Tallowmere TB: \"ROOT/Results/SAR20261205tch.csv\"";
+
 inline BadInput row(std::string name, Spoil spoil, Commands commands, int status, std::string said,
                     std::string asPlain = "", bool unchanged = false) {
     return {name, spoil, commands, status, said, asPlain, unchanged};
@@ -188,6 +205,30 @@ inline std::vector<BadInput> badInputs() {
             {"start", "auto-record"}, 0,
             "MESSAGE Tallowmere TB: \"ROOT/Results/  SAR_20261205.pmr\" is larger than 64 MB: it "
             "is not a results chart. Nothing was recorded.\n"),
+        row("ChartFileWithACutLine", chartFile([](std::string& b) { b.resize(b.size() - 30); }),
+            {"start", "auto-record"}, 0,
+            chartCsv + ": 1 lines could not be read and were left out (the first is line 8).\n"),
+        row("ChartFileRaceRecordOfTooFewFields",
+            replaced("R,TB,SAR,20261205,2", "R,TB,SAR\r\nR,TB,SAR,20261205,2"),
+            {"start", "auto-record"}, 0,
+            chartCsv + ": 1 lines could not be read and were left out (the first is line 5).\n"),
+        row("ChartFileLettersInAPayout", replaced("37.70", "37.7O"), {"start", "auto-record"}, 0,
+            "MESSAGE Tallowmere TB: Race 1: \"37.7O\" holds no payoff Tallowmere TB can record; it "
+            "was left out.\n"),
+        row("ChartFileOf50MB", chartFile([](std::string& b) {
+                while (b.size() < 50'000'000)
+                    b += "H,SAR,20261205,2,D" + std::string(40, ',') + "\r\n";
+            }),
+            {"start", "auto-record"}, 0, ""),
+        row("ChartFileOfAnotherCard", replaced("R,TB,SAR,20261205", "R,TB,SAR,20261206"),
+            {"start", "auto-record"}, 0,
+            "MESSAGE Tallowmere TB: Active File and Results File do not match!  Record Results "
+            "cannot continue! Check TRC file for correct date and track.\nMESSAGE Tallowmere TB: "
+            "Card:   SAR_20261205   Chart: SAR_20261206\n"),
+        row("ChartFileNotStartingWithARaceRecord", replaced("R,", "H,SAR\r\nR,"),
+            {"start", "auto-record"}, 0,
+            chartCsv + " is not a chart in the vendor's comma-delimited layout: nothing was "
+                       "recorded.\n"),
         row("ArchiveIsAFifo", fifoAt("TBA.ini"),
             {"start", "auto-record", "summary", "record", "profile", "ALL"}, 0,
             notRegular("TBA.ini") + notRegular("TBA.ini")),

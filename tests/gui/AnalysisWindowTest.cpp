@@ -34,7 +34,23 @@ class AnalysisWindowTest : public QObject {
   private slots:
     void exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids();
     void replayShowsEachCardAndAddsThemToTheArchiveAndStopsWhenCancelled();
+    void importChartCopiesThePickedChartAndACancelCopiesNothing();
 };
+
+// What the import records is checked through the batch front end.
+void AnalysisWindowTest::importChartCopiesThePickedChartAndACancelCopiesNothing() {
+    SampleWindow w;
+    QCOMPARE(w.item("ImportChart")->text().remove('&'), QString("Import Chart\u2026"));
+    w.click("Command1");
+    const auto chart = std::filesystem::path(TALLOWMERE_FIXTURES) / "charts" / "evening.csv";
+    const auto copied = w.folder.path() / "Results" / "CT20261205etch.csv";
+    w.window->askChartFile = [] { return QString(); };
+    w.item("ImportChart")->trigger();
+    QVERIFY(!std::filesystem::exists(copied));
+    w.window->askChartFile = [&] { return QString::fromStdString(chart.string()); };
+    w.item("ImportChart")->trigger();
+    QCOMPARE(readFile(copied), readFile(chart));
+}
 
 // What the export writes is checked through the batch front end. The last
 // point of each curve is the Net Profit the grid shows for its type; a legend

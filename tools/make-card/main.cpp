@@ -1,5 +1,6 @@
 // make-card: writes the five TrackMaster tables of a synthetic card, a
 // TrackEditor.ini listing its tracks and, on request, the card's results chart.
+#include "ChartCsvWriter.h"
 #include "ResultsChartWriter.h"
 #include "SampleTracks.h"
 #include "Season.h"
@@ -18,11 +19,14 @@ using namespace tallowmere::cardgen;
 constexpr std::string_view usage =
     "usage: make-card --out DIR [--seed N] [--races N] [--entries N] [--past N]\n"
     "                 [--date YYYYMMDD] [--track CODE] [--ini FILE] [--chart]\n"
+    "                 [--chart-csv]\n"
     "       make-card --season N --out DIR [--seed N] [--races N] [--entries N]\n"
     "                 [--past N] [--date YYYYMMDD]\n"
     "Writes RACEDR, THR2DR, THRRDR, THRJDR and THRTDR (.DBF) into DIR and the\n"
     "track list to FILE (default DIR/TrackEditor.ini); with --chart also the\n"
-    "card's results chart, DIR/<stem>.pmr (the track must be one the list holds).\n"
+    "card's results chart, DIR/<stem>.pmr (the track must be one the list holds);\n"
+    "with --chart-csv the same results in the vendor's comma-delimited layout,\n"
+    "DIR/<track><date>tch.csv.\n"
     "With --season, N cards on consecutive days from --date, each in a subfolder\n"
     "of DIR with its results chart, and DIR/TrackEditor.ini of their tracks.\n";
 
@@ -55,11 +59,12 @@ int main(int argc, char** argv) {
     std::filesystem::path out;
     std::filesystem::path ini;
     bool chart = false;
+    bool chartCsv = false;
     int season = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
-        if (option == "--chart") {
-            chart = true;
+        if (option == "--chart" || option == "--chart-csv") {
+            (option == "--chart" ? chart : chartCsv) = true;
             continue;
         }
         if (i + 1 >= argc) {
@@ -105,9 +110,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     const CardRecords card = makeCard(request);
-    const auto results = chart ? drawResultsChart(card, request) : std::nullopt;
-    if (chart && !results) {
-        std::cerr << "make-card: --chart needs a track the track list holds\n" << usage;
+    const bool anyChart = chart || chartCsv;
+    const auto results = anyChart ? drawResultsChart(card, request) : std::nullopt;
+    if (anyChart && !results) {
+        std::cerr << "make-card: " << (chart ? "--chart" : "--chart-csv")
+                  << " needs a track the track list holds\n"
+                  << usage;
         return 2;
     }
     if (!writeCardTables(card, out)) {
@@ -118,7 +126,9 @@ int main(int argc, char** argv) {
         ini = out / "TrackEditor.ini";
     if (!writeFile(ini, trackEditorIni(sampleTracks())))
         return 1;
-    if (results && !writeFile(out / resultsChartFileName(*results), resultsChartText(*results)))
+    if (chart && !writeFile(out / resultsChartFileName(*results), resultsChartText(*results)))
+        return 1;
+    if (chartCsv && !writeFile(out / resultsChartCsvName(*results), resultsChartCsv(*results)))
         return 1;
     return 0;
 }
