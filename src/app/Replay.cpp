@@ -134,7 +134,10 @@ std::optional<std::string> recordCard(Form1& form, const ReplayPlatform& platfor
 // changed last when the folder holds both.
 std::optional<fs::path> replayChart(const fs::path& folder, std::error_code& error) {
     const auto texts = filesWithExtension(folder, ".pmr", error);
-    const auto csvs = filesWithExtension(folder, ".csv", error);
+    auto csvs = filesWithExtension(folder, ".csv", error);
+    std::erase_if(csvs, [](const fs::path& csv) { // a chart file's name ends in "tch.csv"
+        return !text::sameIgnoringCase(text::lastChars(csv.filename().string(), 7), "tch.csv");
+    });
     if (texts.empty())
         return csvs.empty() ? std::nullopt : std::optional(csvs.front());
     return chosenResultsFile(texts.front(),

@@ -55,10 +55,22 @@ bool isRecord(const Fields& fields, char kind, int needed) {
 }
 
 // A starter without an official finish (a scratched horse) is no finisher.
+// Only the first three by finish, those of a dead heat in file order, are
+// kept: no more are recorded, and a long file costs no more memory.
 void addHorse(Race& race, Fields fields) {
     const auto finish = text::strictWhole(fieldAt(fields, chartcsv::horseOfficialFinish));
-    if (finish && *finish > 0)
-        race.horses.push_back({*finish, std::move(fields)});
+    if (!finish || *finish <= 0)
+        return;
+    const auto after = std::ranges::upper_bound(race.horses, *finish, {}, &Horse::finish);
+    race.horses.insert(after, {*finish, std::move(fields)});
+    if (race.horses.size() > 3)
+        race.horses.pop_back();
+}
+
+// A horse belongs to the race record before it only when it names that race:
+// the horses after a race record that could not be read are left out with it.
+bool ofRace(const Fields& horse, const Race& race) {
+    return race.number && text::strictWhole(fieldAt(horse, chartcsv::horseRace)) == race.number;
 }
 
 ChartRecords chartRecords(std::string_view content) {
@@ -75,7 +87,8 @@ ChartRecords chartRecords(std::string_view content) {
             records.races.push_back(
                 {race ? std::optional<int>(*race) : std::nullopt, std::move(*fields), {}});
         } else if (fields && !records.races.empty() &&
-                   isRecord(*fields, 'H', chartcsv::horseFieldsNeeded)) {
+                   isRecord(*fields, 'H', chartcsv::horseFieldsNeeded) &&
+                   ofRace(*fields, records.races.back())) {
             addHorse(records.races.back(), std::move(*fields));
         } else if (records.unread++ == 0) {
             records.firstUnread = number;
@@ -183,6 +196,8 @@ std::optional<std::vector<std::string>> csvFields(std::string_view line) {
             fields.back() += line[++at];
         else if (c == '"')
             quoted = !quoted;
+        else if (c == ',' && !quoted && fields.size() == chartcsv::fieldsRead)
+            break; // no field past the last exotic group is read
         else if (c == ',' && !quoted)
             fields.emplace_back();
         else

@@ -2,6 +2,7 @@
 
 #include "results/ResultsChart.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +17,11 @@ namespace chartcsv {
 inline constexpr int raceTrack = 3, raceDate = 4, raceNumber = 5, raceDayOrEvening = 6;
 inline constexpr int firstExoticGroup = 44, exoticGroups = 10; // name, numbers, payout, pool
 inline constexpr int raceFieldsNeeded = 6;
-inline constexpr int horseProgram = 15, horseOfficialFinish = 31;
+inline constexpr int horseRace = 4, horseProgram = 15, horseOfficialFinish = 31;
 inline constexpr int horseWin = 38, horsePlace = 39, horseShow = 40, horseDeadHeatShow = 41;
 inline constexpr int horseFieldsNeeded = 40;
+// Nothing past the last exotic group is read.
+inline constexpr std::size_t fieldsRead = firstExoticGroup + 4 * exoticGroups - 1;
 } // namespace chartcsv
 
 // The fields of one line; nothing for a line whose quoted field is never closed.

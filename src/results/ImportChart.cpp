@@ -41,13 +41,21 @@ std::optional<std::string> chartNameInResults(Form1& form, const fs::path& file,
         refuseChart(form, check.cardStem, check.chartIdentity);
         return std::nullopt;
     }
+    if (check.outcome == ChartCheck::Outcome::Failed) { // Auto Record would read nothing of it
+        tell(form, "\"" + file.string() +
+                       "\" is not a results chart Tallowmere TB can read: nothing was imported.");
+        return std::nullopt;
+    }
     return cardFileWithExtension(form.ActiveCardFile, "pmr");
 }
 
-// A different file already under the name is replaced only when the user says so.
+// A different file already under the name, or one that cannot be read to
+// tell, is replaced only when the user says so.
 bool mayReplace(Form1& form, const fs::path& target, const std::string& content) {
-    const auto there = text::readWholeFile(target);
-    if (!there || *there == content)
+    std::error_code error;
+    if (fs::symlink_status(target, error).type() == fs::file_type::not_found)
+        return true;
+    if (text::readWholeFile(target) == content)
         return true;
     return form.platform.showMessage(
                {"Tallowmere TB",
@@ -78,7 +86,8 @@ bool ImportChart_Click(Form1& form, const fs::path& file) {
         return true;
     std::error_code error;
     fs::create_directories(folder, error);
-    if (!text::writeWholeFile(target, *content)) {
+    // The chart there stays whole unless the new one is written whole.
+    if (text::replaceFile(target, *content)) {
         tell(form, "\"" + target.string() + "\" could not be written: nothing was imported.");
         return false;
     }

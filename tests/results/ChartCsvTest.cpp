@@ -70,8 +70,9 @@ TEST(ChartCsv, BadRecordsAreLeftOutOrTheFileRefused) {
          "chart CT_20261205 day last race 1 unread 2 from line 3\n"
          "1 pick 5 [ 5]\n1 payoff 2 [  3.20]\n1 payoff 3 [  2.60]\n1 payoff 7 [36.80]\n"
          "1 left out [5.4O]\n"},
+        // A horse of race 1 after race 21's record is no horse of that race.
         {race1 + "X,1,2\n" + raceRecord("21") + winner,
-         "chart CT_20261205 day last race 1 unread 1 from line 2\n1 payoff 7 [36.80]\n"},
+         "chart CT_20261205 day last race 1 unread 2 from line 2\n1 payoff 7 [36.80]\n"},
         {raceRecord("1", "Exacta,5-2,3six,9"), "chart CT_20261205 day last race 1 unread 0 from "
                                                "line 0\n1 left out [3six]\n"},
     };
