@@ -36,10 +36,7 @@ std::optional<int> numberIn(const std::string& text, int low, int high) {
     return value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
 }
 
-bool noArguments(const Args&) {
-    return true;
-}
-
+// Its arity is all a command without a choice of arguments asks of them.
 bool anyArguments(const Args&) {
     return true;
 }
@@ -132,7 +129,7 @@ Command menuCommand(std::string_view name, std::string_view word, bool endsThePr
     return {name,
             word,
             0,
-            noArguments,
+            anyArguments,
             needsItem<item>,
             click<command>,
             {{item, {}}},
@@ -171,59 +168,24 @@ Refusal profileRefusal(const Form1& form, const Args& args) {
     return needsMenuItem(form, args[0] == "ALL" ? &M::ALL : &M::Select);
 }
 
-std::vector<Command> makeCommandTable();
-
-} // namespace
-
-const std::vector<Command>& commandTable() {
-    static const std::vector<Command> table = makeCommandTable();
-    return table;
-}
-
-const Command* commandForWord(std::string_view word) {
-    if (word.empty())
-        return nullptr;
-    for (const auto& command : commandTable())
-        if (command.word == word)
-            return &command;
-    return nullptr;
-}
-
-const Command& commandNamed(std::string_view name) {
-    for (const auto& command : commandTable())
-        if (command.name == name)
-            return command;
-    throw std::logic_error("no command named " + std::string(name));
-}
-
-std::optional<std::pair<const Command*, CommandArgs>> commandForMenuItem(MenuItemOf item) {
-    for (const auto& command : commandTable())
-        for (const auto& entry : command.menuEntries)
-            if (entry.item == item)
-                return std::make_pair(&command, entry.args);
-    return std::nullopt;
-}
-
-namespace {
-
 std::vector<Command> makeCommandTable() {
     return {
-        {"Start", "start", 0, noArguments, refusedBy<startRefusal>, click<Command1_Click>},
+        {"Start", "start", 0, anyArguments, refusedBy<startRefusal>, click<Command1_Click>},
         {"Race", "race", 1, numberFrom(1, 20), refusedAt<raceButtonRefusal>,
          clickAt<Command2_Click>},
-        {"Previous Race", "prev", 0, noArguments, refusedBy<previousRaceRefusal>,
+        {"Previous Race", "prev", 0, anyArguments, refusedBy<previousRaceRefusal>,
          click<Command5_Click>},
-        {"Next Race", "next", 0, noArguments, refusedBy<nextRaceRefusal>, click<Command6_Click>},
+        {"Next Race", "next", 0, anyArguments, refusedBy<nextRaceRefusal>, click<Command6_Click>},
         {"Scratch", "scratch", 1, numberFrom(1, 20), refusedAt<scratchRefusal>,
          clickAt<Command3_Click>},
-        {"Record", "record", 0, noArguments, refusedBy<recordRefusal>, click<Command4_Click>},
+        {"Record", "record", 0, anyArguments, refusedBy<recordRefusal>, click<Command4_Click>},
         {"Type", "type", 3, typedBox, typingRefusal, typeInto},
         {"Track List", "", 1, anyArguments, always,
          [](Form1& form, const Args& args, std::ostream&) {
              List1_Click(form, args[0]);
              return true;
          }},
-        {"Window State", "state", 0, noArguments, always,
+        {"Window State", "state", 0, anyArguments, always,
          [](Form1& form, const Args&, std::ostream& out) {
              printState(form, out);
              return true;
@@ -301,4 +263,34 @@ std::vector<Command> makeCommandTable() {
 }
 
 } // namespace
+
+const std::vector<Command>& commandTable() {
+    static const std::vector<Command> table = makeCommandTable();
+    return table;
+}
+
+const Command* commandForWord(std::string_view word) {
+    if (word.empty())
+        return nullptr;
+    for (const auto& command : commandTable())
+        if (command.word == word)
+            return &command;
+    return nullptr;
+}
+
+const Command& commandNamed(std::string_view name) {
+    for (const auto& command : commandTable())
+        if (command.name == name)
+            return command;
+    throw std::logic_error("no command named " + std::string(name));
+}
+
+std::optional<std::pair<const Command*, CommandArgs>> commandForMenuItem(MenuItemOf item) {
+    for (const auto& command : commandTable())
+        for (const auto& entry : command.menuEntries)
+            if (entry.item == item)
+                return std::make_pair(&command, entry.args);
+    return std::nullopt;
+}
+
 } // namespace tallowmere
