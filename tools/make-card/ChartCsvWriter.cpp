@@ -1,5 +1,6 @@
 #include "ChartCsvWriter.h"
 
+#include "analysis/CsvText.h"
 #include "results/ChartCsv.h"
 
 #include <algorithm>
@@ -10,21 +11,9 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-// A field holding a comma or a quote is quoted, its quotes doubled.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (const char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
+// A record in the program's own CSV form: quoted where needed, CR LF ended.
 std::string csvLine(const Fields& fields) {
-    std::string line;
-    for (std::size_t k = 0; k < fields.size(); ++k)
-        line += (k ? "," : "") + csvField(fields[k]);
-    return line + "\r\n";
+    return analysis::csvText({fields});
 }
 
 void put(Fields& fields, int field, std::string text) {
@@ -34,14 +23,6 @@ void put(Fields& fields, int field, std::string text) {
 std::string withoutSeparators(std::string amount) {
     std::erase(amount, ',');
     return amount;
-}
-
-// The program numbers of the first n finishers, "5-2-1A".
-std::string combination(const RaceResult& race, std::size_t n) {
-    std::string text = race.finishers[0].program;
-    for (std::size_t k = 1; k < n; ++k)
-        text += "-" + race.finishers[k].program;
-    return text;
 }
 
 std::string raceRecord(const ResultsChart& chart, const RaceResult& race) {

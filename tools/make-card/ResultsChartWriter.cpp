@@ -200,14 +200,6 @@ std::string upperCase(std::string text) {
     return text;
 }
 
-// The program numbers of the first n finishers, "5-2-1A".
-std::string combination(const RaceResult& race, std::size_t n) {
-    std::string text = race.finishers[0].program;
-    for (std::size_t k = 1; k < n; ++k)
-        text += "-" + race.finishers[k].program;
-    return text;
-}
-
 // The program number in columns 1-2, the name, then the win, place and show
 // columns, each right-aligned in eight.
 std::string finisherLine(const Finisher& horse, const std::array<std::string, 3>& payoffs) {
@@ -254,6 +246,14 @@ void addRace(std::string& text, const RaceResult& race) {
 }
 
 } // namespace
+
+// The program numbers of the first n finishers, "5-2-1A".
+std::string combination(const RaceResult& race, std::size_t n) {
+    std::string text = race.finishers[0].program;
+    for (std::size_t k = 1; k < n; ++k)
+        text += "-" + race.finishers[k].program;
+    return text;
+}
 
 std::optional<ResultsChart> drawResultsChart(const CardRecords& card, const CardRequest& request) {
     if (card.races.empty())

@@ -44,6 +44,9 @@ struct ResultsChart {
 // list it, and Auto Record would refuse the chart.
 std::optional<ResultsChart> drawResultsChart(const CardRecords& card, const CardRequest& request);
 
+// The program numbers of the race's first n finishers, "5-2-1A".
+std::string combination(const RaceResult& race, std::size_t n);
+
 // The chart as a results page prints it, CR LF after every line: a "Results"
 // heading and the date line, then per race its heading, the finish heading
 // with three finisher lines, and the exacta, trifecta and superfecta lines.
