@@ -23,6 +23,7 @@ FormView::FormView(const Form1& form, FormEvents events, QWidget* parent)
     addButtons();
     addBoxes();
     addReportControls();
+    addHeadings();
 }
 
 QWidget* FormView::parentFor(FrameName frame) {
@@ -123,9 +124,31 @@ void FormView::addReportControls() {
             [this](QListWidgetItem* item) { events_.listClicked(list_->row(item)); });
 }
 
+void FormView::addHeadings() {
+    using Side = Headings::Side;
+    const char* payoffs[] = {"Win", "Place", "Show"};
+    for (int i = 1; i <= 3; ++i)
+        headings_.add(findChild<QLineEdit*>(indexed("Text57", i)), payoffs[i - 1], Side::Above);
+    const char* exotics[] = {"Exacta", "Trifecta", "Superfecta"};
+    for (int i = 7; i <= 9; ++i)
+        headings_.add(findChild<QLineEdit*>(indexed("Text57", i)), exotics[i - 7], Side::Right);
+    const char* places[] = {"1st", "2nd", "3rd", "4th"};
+    for (int i = 1; i <= 4; ++i) {
+        headings_.add(findChild<QLineEdit*>(indexed("Text39", i)), QString("Pick %1").arg(i),
+                      Side::Above);
+        headings_.add(findChild<QLineEdit*>(indexed("Text39", i + 4)), places[i - 1], Side::Above);
+    }
+    legend_ = new QLabel("Yellow: a selection that won its race.", findChild<QGroupBox*>("Frame5"));
+    legend_->setObjectName("SummaryLegend");
+    legend_->move(10, 8);
+    grids_[1]->nameBlankCell(21, 0, "Total");
+}
+
 void FormView::render(const Twips& twips) {
     for (auto& [widget, frame] : frames_)
         gui::render(*widget, *frame, twips);
+    // The scratch buttons' label already names them.
+    findChild<QGroupBox*>("Frame6")->setTitle({});
     for (auto& [widget, label] : labels_)
         gui::render(*widget, *label, twips);
     for (auto& [widget, button] : buttons_)
@@ -138,9 +161,13 @@ void FormView::render(const Twips& twips) {
     const ImageBox& image = form_.Image2;
     image_->setGeometry(twips.rect(image.left, image.top, image.width, image.height));
     renderList(twips);
-    // The window's inside is as large as the model makes it; what lies beyond
-    // its edges is cut off there.
-    resize(twips.px(form_.Window.width), twips.px(form_.Window.height));
+    modelPlaces_.clear();
+    for (QWidget* widget : placedWidgets())
+        modelPlaces_.emplace_back(widget, widget->geometry());
+    arrange();
+    if (shownRace_ != form_.shownRace())
+        grids_[0]->scrollToTop();
+    shownRace_ = form_.shownRace();
 }
 
 void FormView::renderList(const Twips& twips) {

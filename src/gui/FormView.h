@@ -2,6 +2,7 @@
 
 #include "gui/ControlWidgets.h"
 #include "gui/GridView.h"
+#include "gui/Headings.h"
 #include "model/Form1.h"
 
 #include <QFrame>
@@ -20,13 +21,18 @@ struct FormEvents {
 };
 
 // Every control of the window model as a widget, each at its place in twips,
-// inside its frame. The report grids, the Record frame and the track list lie
-// over the race card, as they open over it.
+// inside its frame, stretched to the room the window has: the screen's grid
+// takes what is more or less than the model's size, what lies under it keeps
+// its place at the bottom, and the track list stands beside it. A report grid
+// opens over the race card, which is then not drawn.
 class FormView : public QWidget {
   public:
     FormView(const Form1& form, FormEvents events, QWidget* parent = nullptr);
 
     void render(const Twips& twips);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QWidget* parentFor(FrameName frame);
@@ -39,6 +45,11 @@ class FormView : public QWidget {
     QLineEdit* addBox(const TextBox& box, const QString& name);
     void addReportControls();
     void renderList(const Twips& twips);
+    void addHeadings();
+    std::vector<QWidget*> placedWidgets() const;
+    void arrange();
+    void stretch(GridView& grid);
+    void keepOnly(const std::vector<QWidget*>& shown);
 
     const Form1& form_;
     FormEvents events_;
@@ -50,6 +61,10 @@ class FormView : public QWidget {
     QFrame* image_ = nullptr;
     QListWidget* list_ = nullptr;
     std::vector<std::string> listItems_;
+    std::vector<std::pair<QWidget*, QRect>> modelPlaces_;
+    Headings headings_;
+    QLabel* legend_ = nullptr;
+    std::optional<std::int16_t> shownRace_;
 };
 
 } // namespace tallowmere::gui

@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QRegularExpression>
 
 namespace tallowmere::gui {
 namespace {
@@ -14,14 +15,23 @@ QColor colourOf(const Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-Qt::Alignment alignmentOf(CellAlignment alignment) {
-    switch (alignment) {
+// A number the grid leaves in its general alignment stands at the right, as
+// numbers do in a column of figures; other text stands at the left.
+bool looksLikeNumber(const std::string& text) {
+    static const QRegularExpression number(R"(^\s*[-+]?[$]?\s*[0-9,]*\.?[0-9]+%?\s*$)");
+    return number.match(QString::fromStdString(text)).hasMatch();
+}
+
+Qt::Alignment alignmentOf(const GridCell& cell) {
+    switch (cell.alignment) {
     case CellAlignment::Right:
         return Qt::AlignRight | Qt::AlignVCenter;
     case CellAlignment::Centre:
         return Qt::AlignCenter;
-    default:
+    case CellAlignment::Left:
         return Qt::AlignLeft | Qt::AlignVCenter;
+    default:
+        return (looksLikeNumber(cell.text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     }
 }
 
@@ -50,7 +60,11 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return cell->text.empty() ? QVariant() : QVariant(shown(cell->text));
+        if (cell->text.empty())
+            return index.row() == blankCellName_.row && index.column() == blankCellName_.column
+                       ? QVariant(blankCellName_.name)
+                       : QVariant();
+        return shown(cell->text);
     case Qt::FontRole:
         return fontOf(*cell);
     case Qt::BackgroundRole:
@@ -58,7 +72,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         return cell->foreColor ? QVariant(QBrush(colourOf(*cell->foreColor))) : QVariant();
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(alignmentOf(cell->alignment));
+        return QVariant::fromValue(alignmentOf(*cell));
     default:
         return {};
     }

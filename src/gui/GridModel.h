@@ -17,6 +17,10 @@ class GridModel : public QAbstractTableModel {
     // The grid changed: the view reads it again.
     void refresh();
     const QFont& gridFont() const { return font_; }
+    // A name drawn in a heading cell the grid leaves blank.
+    void nameBlankCell(int row, int column, const QString& name) {
+        blankCellName_ = {row, column, name};
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,6 +32,10 @@ class GridModel : public QAbstractTableModel {
 
     const Grid& grid_;
     QFont font_;
+    struct {
+        int row = -1, column = -1;
+        QString name;
+    } blankCellName_;
 };
 
 } // namespace tallowmere::gui

@@ -1,11 +1,26 @@
 #include "gui/GridView.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <map>
 
 namespace tallowmere::gui {
 namespace {
+
 constexpr int usualRowHeight = 240;
+constexpr int cellPadding = 2; // a pixel each side, as the style sheet gives
+
+bool rowHoldsText(const Grid& grid, int row) {
+    for (int c = 0; c < grid.columns(); ++c)
+        if (!grid.text(row, c).empty())
+            return true;
+    return false;
 }
+
+} // namespace
 
 GridView::GridView(const Grid& grid, const QString& name, QWidget* parent)
     : QTableView(parent), grid_(grid), model_(grid) {
@@ -16,7 +31,7 @@ GridView::GridView(const Grid& grid, const QString& name, QWidget* parent)
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setMinimumSectionSize(0);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setStyleSheet("QTableView::item { padding: 0px 1px; }");
@@ -30,6 +45,7 @@ void GridView::render(const Twips& twips) {
     model_.refresh();
     setFont(model_.gridFont());
     sizeSections(twips);
+    hideRowsNotInUse();
 }
 
 void GridView::sizeSections(const Twips& twips) {
@@ -38,13 +54,72 @@ void GridView::sizeSections(const Twips& twips) {
         const int width = grid_.columnWidth(c);
         setColumnHidden(c, width <= 0);
         if (width > 0)
-            columns->resizeSection(c, std::max(1, twips.px(width)));
+            columns->resizeSection(c, std::max({1, twips.px(width), textWidth(c)}));
     }
     QHeaderView* rows = verticalHeader();
     rows->setDefaultSectionSize(twips.px(usualRowHeight));
     for (int r = 0; r < grid_.rows(); ++r)
         if (grid_.rowHeight(r) != usualRowHeight)
             rows->resizeSection(r, twips.px(grid_.rowHeight(r)));
+}
+
+// The widest text of the column in the font each cell is drawn in; a column
+// of a few pixels (a spacer) is left as narrow as the grid makes it.
+int GridView::textWidth(int column) const {
+    std::map<QString, QFontMetrics> metrics;
+    int widest = 0;
+    for (int r = 0; r < grid_.rows(); ++r) {
+        const QModelIndex cell = model_.index(r, column);
+        const QString text = cell.data().toString();
+        if (text.isEmpty())
+            continue;
+        const QFont font = cell.data(Qt::FontRole).value<QFont>();
+        auto [it, added] = metrics.try_emplace(font.key(), font);
+        widest = std::max(widest, it->second.horizontalAdvance(text) + cellPadding + 1);
+    }
+    return widest;
+}
+
+// Scrolling ends at the last row with text.
+void GridView::hideRowsNotInUse() {
+    int last = grid_.rows() - 1;
+    while (last > 0 && !rowHoldsText(grid_, last))
+        --last;
+    for (int r = 0; r < grid_.rows(); ++r)
+        setRowHidden(r, r > last);
+}
+
+QString GridView::selectedText() const {
+    const QModelIndexList cells = selectionModel()->selectedIndexes();
+    if (cells.isEmpty())
+        return {};
+    int top = cells.front().row(), bottom = top, left = cells.front().column(), right = left;
+    for (const QModelIndex& cell : cells) {
+        top = std::min(top, cell.row());
+        bottom = std::max(bottom, cell.row());
+        left = std::min(left, cell.column());
+        right = std::max(right, cell.column());
+    }
+    QString text;
+    for (int r = top; r <= bottom; ++r) {
+        if (isRowHidden(r))
+            continue;
+        QStringList row;
+        for (int c = left; c <= right; ++c)
+            if (!isColumnHidden(c))
+                row << model_.index(r, c).data().toString();
+        text += row.join('\t') + '\n';
+    }
+    return text;
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(selectedText());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 } // namespace tallowmere::gui

@@ -6,6 +6,7 @@
 #include "gui/DisplayText.h"
 #include "gui/ProfileAnalysisView.h"
 #include "gui/ReplayDialog.h"
+#include "gui/Screens.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,19 +14,49 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace tallowmere::gui {
+namespace {
+
+const QString geometryKey = "window/geometry";
+
+QString noCardNotice(bool beforeStart) {
+    QString notice = "No race card is open. Choose File > New/Recall Race Card to load one.";
+    if (beforeStart)
+        notice += "  Press Start to handicap the card in TrackMaster ExE Files.";
+    return notice;
+}
+
+QString profileCaption(const ProfileCards& profile) {
+    const auto cards = profile.cards.size();
+    return QString("Betting profile: %1 card%2").arg(cards).arg(cards == 1 ? "" : "s");
+}
+
+} // namespace
 
 MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
                        const std::filesystem::path& programFolder)
     : platform_(desktop), form_(platform_), twips_(logicalDpiX()) {
     setFolders(form_, folders, programFolder);
     Form_Load(form_);
-    scroll_ = new QScrollArea(this);
-    view_ = new FormView(form_, formEvents());
-    scroll_->setWidget(view_);
-    setCentralWidget(scroll_);
+    auto* inside = new QWidget(this);
+    auto* column = new QVBoxLayout(inside);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    notice_ = new QLabel(inside);
+    notice_->setObjectName("Notice");
+    notice_->setContentsMargins(8, 4, 8, 4);
+    column->addWidget(notice_);
+    view_ = new FormView(form_, formEvents(), inside);
+    column->addWidget(view_, 1);
+    setCentralWidget(inside);
+    status_ = new QLabel;
+    statusBar()->addWidget(status_);
     menus_ = std::make_unique<MenuBarView>(*menuBar(), form_.menus,
                                            [this](MenuItemOf item) { clickMenuItem(item); });
     analysis_ = new ProfileAnalysisView;
@@ -33,7 +64,7 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     analysisDock_->setObjectName("ProfileAnalysisDock");
     analysisDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     analysisDock_->setWidget(analysis_);
-    analysisDock_->setMinimumWidth(560);
+    analysisDock_->setMinimumWidth(420);
     analysisDock_->hide();
     addDockWidget(Qt::RightDockWidgetArea, analysisDock_);
     askExportFile = [this] {
@@ -50,6 +81,7 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     connect(quit, &QShortcut::activated, this, &QWidget::close);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { leave(); });
     render();
+    placeOnScreen();
 }
 
 FormEvents MainWindow::formEvents() {
@@ -116,8 +148,25 @@ void MainWindow::render() {
     form_.menus.Export.visible = exportableGridName(form_).has_value();
     menus_->render(form_.menus);
     view_->render(twips_);
+    renderNoticeAndStatus();
     renderProfileAnalysis();
-    fitToModelSize();
+}
+
+// A line above the grid says what an empty screen is waiting for, or names
+// the profile on screen; the status bar names the card and the screen.
+void MainWindow::renderNoticeAndStatus() {
+    const Screen screen = screenOf(form_);
+    const bool noCard = form_.ActiveCardFile.empty();
+    QString notice;
+    if (screen == Screen::Profile)
+        notice = profileCaption(form_.ShownProfile);
+    else if (screen == Screen::RaceCard && noCard)
+        notice = noCardNotice(form_.Command1.enabled && form_.Command1.visible);
+    notice_->setText(notice);
+    notice_->setVisible(!notice.isEmpty());
+    const QString card =
+        noCard ? QString("No race card open") : shown(form_.cardTrack() + " " + form_.cardDate());
+    status_->setText(card + "  \u00b7  " + screenName(screen));
 }
 
 // The curves and figures follow the profile on screen; they are worked out
@@ -146,23 +195,23 @@ void MainWindow::replayCards() {
     dialog->start();
 }
 
-// The window's inside takes the size the model gives it, below the menu bar,
-// whenever that changes, within the screen; the scroll area shows the rest.
-void MainWindow::fitToModelSize() {
-    const int frameWidth = 2 * scroll_->frameWidth();
-    const int dockWidth = analysisDock_->isVisible() ? analysisDock_->minimumWidth() : 0;
-    const QSize size(twips_.px(form_.Window.width) + frameWidth + dockWidth,
-                     twips_.px(form_.Window.height) + frameWidth + menuBar()->sizeHint().height());
-    if (size == modelSize_)
+// The size and place the window had when it was last closed, or the screen's
+// room up to a comfortable size.
+void MainWindow::placeOnScreen() {
+    if (restoreGeometry(QSettings().value(geometryKey).toByteArray()))
         return;
-    modelSize_ = size;
-    QSize fitted = size;
-    if (const QScreen* screen = this->screen())
-        fitted = fitted.boundedTo(screen->availableGeometry().size());
-    resize(fitted);
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QSize size = room.size().boundedTo(QSize(1600, 1000));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, room));
+    if (size == room.size())
+        setWindowState(Qt::WindowMaximized);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    QSettings().setValue(geometryKey, saveGeometry());
     leave();
     event->accept();
 }

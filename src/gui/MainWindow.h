@@ -7,8 +7,8 @@
 #include "gui/WindowPlatform.h"
 #include "model/Form1.h"
 
+#include <QLabel>
 #include <QMainWindow>
-#include <QScrollArea>
 #include <functional>
 #include <memory>
 
@@ -46,20 +46,21 @@ class MainWindow : public QMainWindow {
     void render();
     void renderProfileAnalysis();
     void replayCards();
-    void fitToModelSize();
+    void renderNoticeAndStatus();
+    void placeOnScreen();
     // Saves the active card once, as the window closes or the session ends.
     void leave();
 
     WindowPlatform platform_;
     Form1 form_;
     Twips twips_;
-    QScrollArea* scroll_;
+    QLabel* notice_;
     FormView* view_;
+    QLabel* status_;
     std::unique_ptr<MenuBarView> menus_;
     class ProfileAnalysisView* analysis_;
     QDockWidget* analysisDock_;
     std::optional<unsigned> analysedProfile_; // the generation of the cards analysed
-    QSize modelSize_;
     bool left_ = false;
 };
 

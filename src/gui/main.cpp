@@ -10,6 +10,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setOrganizationName("Tallowmere");
+    QApplication::setApplicationName("Tallowmere TB");
     std::vector<std::string> arguments;
     for (const QString& argument : application.arguments().mid(1))
         arguments.push_back(argument.toLocal8Bit().toStdString());

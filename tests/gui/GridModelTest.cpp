@@ -39,8 +39,14 @@ void GridModelTest::cellsShowTheirTextStyleAndColoursAndTheViewItsSizes() {
              Qt::AlignRight | Qt::AlignVCenter);
     QVERIFY(!model.index(2, 1).data(Qt::FontRole).value<QFont>().bold());
     grid.setRows(5);
+    grid.setText(2, 0, "120.4");
+    grid.setText(2, 1, "3 1/4");
     model.refresh();
     QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.index(2, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(model.index(2, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignLeft | Qt::AlignVCenter);
     grid.setColumnWidth(0, 1500);
     grid.setColumnWidth(1, 0);
     grid.setRowHeight(2, 480);
@@ -56,6 +62,12 @@ void GridModelTest::cellsShowTheirTextStyleAndColoursAndTheViewItsSizes() {
     QVERIFY(!view.isColumnHidden(2));
     QCOMPARE(view.rowHeight(2), 32);
     QCOMPARE(view.rowHeight(1), 16);
+    QVERIFY(view.isRowHidden(3) && view.isRowHidden(4)); // scrolling ends at the last row in use
+    view.selectAll();
+    QCOMPARE(view.selectedText(), QString("\t\n\tTitle\n120.4\t\n"));
+    grid.setColumnWidth(2, 30);
+    view.render(gui::Twips(96.0));
+    QVERIFY(view.columnWidth(2) > QFontMetrics(view.font()).horizontalAdvance("Title"));
     view.render(gui::Twips(192.0));
     QCOMPARE(view.columnWidth(0), 200);
     grid.visible = false;

@@ -1,6 +1,8 @@
 #include "gui/DisplayText.h"
+#include "support/TempFolder.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int runGridModelTests(int argc, char** argv);
 int runQtPlatformTests(int argc, char** argv);
@@ -12,6 +14,11 @@ int runViewerTests(int argc, char** argv);
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     tallowmere::gui::useWindowStyle();
+    // The window remembers its place in settings of its own, not the user's.
+    const tallowmere::testing::TempFolder settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QString::fromStdString(settings.path().string()));
+    QApplication::setOrganizationName("Tallowmere Tests");
     int failures = runGridModelTests(argc, argv);
     failures += runQtPlatformTests(argc, argv);
     failures += runWindowTests(argc, argv);

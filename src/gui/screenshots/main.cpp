@@ -1,6 +1,7 @@
 // tallowmere-screenshots DATA_ROOT FOLDER [SEASON]: the window on the card of
 // DATA_ROOT, as a handicapper goes through it, saved as PNG files in FOLDER,
-// then the viewer on the program view and the printed profile's preview; with
+// then the viewer on the program view and the printed profile's preview, and
+// the race card screen after Close Race Card; with
 // SEASON, last the replay of that folder of past cards.
 #include "app/FolderOptions.h"
 #include "card/CardFileNames.h"
@@ -107,6 +108,8 @@ bool saveReplay(tallowmere::gui::MainWindow& window, const QString& season, cons
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setOrganizationName("Tallowmere");
+    QApplication::setApplicationName("Tallowmere TB");
     if (argc != 3 && argc != 4) {
         std::cerr << "usage: tallowmere-screenshots DATA_ROOT FOLDER [SEASON]\n";
         return 2;
@@ -149,6 +152,9 @@ int main(int argc, char** argv) {
     }
     desktop.viewers.setWindow(&window);
     saved &= saveViewers(window, desktop, folder);
+    choose(window, "MainScreen");
+    choose(window, "CRC");
+    saved &= save(window, folder, "race-card-closed");
     if (argc == 4)
         saved &= saveReplay(window, argv[3], folder);
     return saved ? 0 : 1;
