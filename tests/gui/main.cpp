@@ -10,6 +10,7 @@ int runWindowTests(int argc, char** argv);
 int runAnalysisWindowTests(int argc, char** argv);
 int runTextEditorTests(int argc, char** argv);
 int runViewerTests(int argc, char** argv);
+int runLayoutTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -24,5 +25,6 @@ int main(int argc, char** argv) {
     failures += runWindowTests(argc, argv);
     failures += runTextEditorTests(argc, argv);
     failures += runAnalysisWindowTests(argc, argv);
+    failures += runLayoutTests(argc, argv);
     return failures + runViewerTests(argc, argv);
 }
