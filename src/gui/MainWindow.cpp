@@ -180,7 +180,11 @@ void MainWindow::renderProfileAnalysis() {
     if (analysedProfile_ != form_.ShownProfile.generation)
         analysis_->showCards(form_.ShownProfile.cards);
     analysedProfile_ = form_.ShownProfile.generation;
+    if (!analysisDock_->isHidden())
+        return;
+    // The grid keeps the room the curves do not need.
     analysisDock_->show();
+    resizeDocks({analysisDock_}, {analysisDock_->minimumWidth()}, Qt::Horizontal);
 }
 
 void MainWindow::replayCards() {
