@@ -32,6 +32,8 @@ GridView::GridView(const Grid& grid, const QString& name, QWidget* parent)
     verticalHeader()->setMinimumSectionSize(0);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Tabbing into a grid would select its first cell; a click gives it focus.
+    setFocusPolicy(Qt::ClickFocus);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setStyleSheet("QTableView::item { padding: 0px 1px; }");
