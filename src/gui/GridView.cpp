@@ -13,12 +13,9 @@ namespace {
 constexpr int usualRowHeight = 240;
 constexpr int cellPadding = 2; // a pixel each side, as the style sheet gives
 
-bool rowHoldsText(const Grid& grid, int row) {
-    for (int c = 0; c < grid.columns(); ++c)
-        if (!grid.text(row, c).empty())
-            return true;
-    return false;
-}
+// Rows after these are as wide as those before: a long profile is measured
+// on its first cards.
+constexpr int measuredRows = 1000;
 
 } // namespace
 
@@ -70,7 +67,7 @@ void GridView::sizeSections(const Twips& twips) {
 int GridView::textWidth(int column) const {
     std::map<QString, QFontMetrics> metrics;
     int widest = 0;
-    for (int r = 0; r < grid_.rows(); ++r) {
+    for (int r = 0; r < std::min(grid_.rows(), measuredRows); ++r) {
         const QModelIndex cell = model_.index(r, column);
         const QString text = cell.data().toString();
         if (text.isEmpty())
@@ -84,9 +81,7 @@ int GridView::textWidth(int column) const {
 
 // Scrolling ends at the last row with text.
 void GridView::hideRowsNotInUse() {
-    int last = grid_.rows() - 1;
-    while (last > 0 && !rowHoldsText(grid_, last))
-        --last;
+    const int last = lastRowWithText(grid_);
     for (int r = 0; r < grid_.rows(); ++r)
         setRowHidden(r, r > last);
 }

@@ -167,4 +167,17 @@ void Grid::storeTextRowsAsCells() {
     textRowCellsRead_.clear();
 }
 
+int lastRowWithText(const Grid& grid) {
+    const auto holdsText = [&](int row) {
+        for (int c = 0; c < grid.columns(); ++c)
+            if (!grid.text(row, c).empty())
+                return true;
+        return false;
+    };
+    int last = grid.rows() - 1;
+    while (last > 0 && !holdsText(last))
+        --last;
+    return std::max(last, 0);
+}
+
 } // namespace tallowmere

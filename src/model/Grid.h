@@ -109,4 +109,7 @@ class Grid {
     std::vector<int> rowHeights_;
 };
 
+// The last row with text in any cell; 0 when no row after the headings has any.
+int lastRowWithText(const Grid& grid);
+
 } // namespace tallowmere
