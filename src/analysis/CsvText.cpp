@@ -1,7 +1,5 @@
 #include "analysis/CsvText.h"
 
-#include "text/Windows1252.h"
-
 namespace tallowmere::analysis {
 namespace {
 
@@ -14,13 +12,6 @@ std::string csvField(const std::string& field) {
     return quoted + "\"";
 }
 
-bool rowHoldsText(const Grid& grid, int row) {
-    for (int c = 0; c < grid.columns(); ++c)
-        if (!grid.text(row, c).empty())
-            return true;
-    return false;
-}
-
 } // namespace
 
 std::string csvText(const std::vector<std::vector<std::string>>& rows) {
@@ -31,20 +22,6 @@ std::string csvText(const std::vector<std::vector<std::string>>& rows) {
         csv += "\r\n";
     }
     return csv;
-}
-
-std::vector<std::vector<std::string>> gridRows(const Grid& grid) {
-    int last = grid.rows() - 1;
-    while (last > 0 && !rowHoldsText(grid, last))
-        --last;
-    std::vector<std::vector<std::string>> rows;
-    for (int r = 0; r <= last && r < grid.rows(); ++r) {
-        std::vector<std::string> row;
-        for (int c = 0; c < grid.columns(); ++c)
-            row.push_back(text::utf8FromWindows1252(grid.text(r, c)));
-        rows.push_back(std::move(row));
-    }
-    return rows;
 }
 
 } // namespace tallowmere::analysis

@@ -2,11 +2,16 @@
 
 #include "analysis/CsvText.h"
 #include "analysis/CurvesSvg.h"
+#include "analysis/ExportTables.h"
 #include "analysis/RoiConfidence.h"
 #include "analysis/StatsText.h"
 #include "reports/ProfileSelection.h"
 #include "results/Archive.h"
 #include "text/TextFiles.h"
+#include "text/Texts.h"
+#include "text/Windows1252.h"
+
+#include <algorithm>
 
 namespace tallowmere {
 namespace {
@@ -38,6 +43,12 @@ void printRow(const std::vector<std::string>& cells, std::ostream& out) {
     for (std::size_t i = 0; i < cells.size(); ++i)
         out << (i ? "\t" : "") << cells[i];
     out << "\n";
+}
+
+std::string profileName(const std::string& selector) {
+    if (selector == "ALL")
+        return "profile All Tracks";
+    return (isSizeCategory(selector) ? "profile size " : "profile ") + selector;
 }
 
 } // namespace
@@ -116,9 +127,27 @@ std::optional<std::string> exportableGridName(const Form1& form) {
     return std::nullopt;
 }
 
+std::string suggestedExportName(const Form1& form) {
+    std::string name;
+    if (exportableGridName(form) == "profile") {
+        name = profileName(form.ShownProfile.selector);
+    } else {
+        const std::string_view file = form.ActiveCardFile;
+        const auto card = text::trimmed(file.substr(0, file.rfind('.')));
+        name = card.empty() ? "summary" : card + " summary";
+    }
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; }, '-');
+    return text::utf8FromWindows1252(name) + ".csv";
+}
+
 bool exportGrid(Form1& form, const CommandArgs& args, std::ostream&) {
-    const Grid& grid = args[0] == "profile" ? form.MSFlexGrid3 : form.MSFlexGrid2;
-    return writeOrTell(form, args[1], csvText(gridRows(grid)));
+    const bool profile = args[0] == "profile";
+    const auto table = profile
+                           ? profileTable(form.MSFlexGrid3, form.ShownProfile.cards.size())
+                           : summaryTable(form.MSFlexGrid2,
+                                          form.ShownSummary ? form.ShownSummary->races.size() : 0);
+    return writeOrTell(form, args[1], csvText(table));
 }
 
 } // namespace tallowmere

@@ -39,12 +39,17 @@ bool writeProfileChart(Form1& form, const CommandArgs& args, std::ostream& out);
 // type: name, bets, ROI, low and high of its 95% interval, longest losing run.
 bool printProfileStats(Form1& form, const CommandArgs& args, std::ostream& out);
 
-// export profile|summary FILE: the grid as the commands before left it, as CSV.
+// export profile|summary FILE: the grid as the commands before left it, as a
+// CSV table a spreadsheet reads (analysis/ExportTables.h).
 bool exportGrid(Form1& form, const CommandArgs& args, std::ostream& out);
 Refusal exportRefusal(const Form1& form, const CommandArgs& args);
 // "profile" or "summary": the grid on screen that Export writes (the
 // profile's or the card summary's); nothing on the other screens.
 std::optional<std::string> exportableGridName(const Form1& form);
+// The file name Export offers for the grid on screen, in UTF-8: the card
+// summary's "CT_20261205 summary.csv", the profile's "profile All Tracks.csv",
+// "profile CT.csv" or "profile size 1-2.csv" (a slash or backslash becomes "-").
+std::string suggestedExportName(const Form1& form);
 
 // Why `bytes` could not be written to `file` ("Cannot write FILE: REASON", or
 // that it is no regular file), or nothing when they were.

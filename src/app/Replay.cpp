@@ -18,7 +18,6 @@
 #include "text/TempFolder.h"
 #include "text/TextFiles.h"
 #include "text/Texts.h"
-#include "text/Windows1252.h"
 
 #include <algorithm>
 #include <cctype>
@@ -244,15 +243,6 @@ std::vector<std::string> linesNotArchived(const std::vector<ReplayOutcome>& outc
         if (outcome.archiveLine && archived.insert(outcome.archiveLine->substr(0, 14)).second)
             lines.push_back(*outcome.archiveLine);
     return lines;
-}
-
-std::vector<std::vector<std::string>> replayRows(const std::vector<ReplayOutcome>& outcomes) {
-    std::vector<std::vector<std::string>> rows = {{"Subfolder", "Archive line", "Skipped"}};
-    for (const auto& outcome : outcomes)
-        rows.push_back({text::utf8FromWindows1252(outcome.subfolder),
-                        text::utf8FromWindows1252(outcome.archiveLine.value_or("")),
-                        text::utf8FromWindows1252(outcome.skipReason)});
-    return rows;
 }
 
 } // namespace tallowmere

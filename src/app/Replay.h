@@ -56,7 +56,4 @@ std::string replayReport(const ReplayOutcome& outcome);
 std::vector<std::string> linesNotArchived(const std::vector<ReplayOutcome>& outcomes,
                                           const std::vector<std::string>& archive);
 
-// The per-card lines as rows for a CSV file, with their header row.
-std::vector<std::vector<std::string>> replayRows(const std::vector<ReplayOutcome>& outcomes);
-
 } // namespace tallowmere

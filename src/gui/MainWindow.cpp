@@ -68,7 +68,9 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     analysisDock_->hide();
     addDockWidget(Qt::RightDockWidgetArea, analysisDock_);
     askExportFile = [this] {
-        return QFileDialog::getSaveFileName(this, "Export", "grid.csv", "CSV files (*.csv)");
+        const auto offered = form_.WorkFolder / suggestedExportName(form_);
+        return QFileDialog::getSaveFileName(
+            this, "Export", QString::fromStdString(offered.string()), "CSV files (*.csv)");
     };
     askChartFile = [this] {
         return QFileDialog::getOpenFileName(this, "Import Chart", QString(),

@@ -2,6 +2,7 @@
 
 #include "analysis/CsvText.h"
 #include "app/AnalysisCommands.h"
+#include "app/ReplayRows.h"
 #include "card/WorkFolder.h"
 #include "gui/DisplayText.h"
 
@@ -38,8 +39,9 @@ ReplayDialog::ReplayDialog(const std::filesystem::path& season,
     connect(archive_, &QPushButton::clicked, this,
             [this] { QMessageBox::information(this, "Replay Cards", addToArchive()); });
     connect(csv_, &QPushButton::clicked, this, [this] {
-        const QString file =
-            QFileDialog::getSaveFileName(this, "Export Replay", "replay.csv", "CSV files (*.csv)");
+        const auto offered = workFolder_ / ("replay " + season_.filename().string() + ".csv");
+        const QString file = QFileDialog::getSaveFileName(
+            this, "Export Replay", QString::fromStdString(offered.string()), "CSV files (*.csv)");
         if (file.isEmpty())
             return;
         if (const auto problem = exportCsv(file))

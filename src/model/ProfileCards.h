@@ -20,10 +20,12 @@ struct CardFigures {
 
 // The cards of the profile on screen, in date order, as its grid counted them:
 // what its curves and confidence figures are worked out from. The generation
-// changes whenever other cards take their place.
+// changes whenever other cards take their place. The selector is the one
+// that chose them, in upper case ("ALL", a track code or a size category).
 struct ProfileCards {
     std::vector<CardFigures> cards;
     unsigned generation = 0;
+    std::string selector;
 };
 
 } // namespace tallowmere

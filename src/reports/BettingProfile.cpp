@@ -32,7 +32,7 @@ bool prepareProfileScreen(Form1& form, const std::string& selector) {
 
 // The filled grid takes the place of the shown one, hidden at the window's top
 // left; it is shown, with its cards kept, only when the profile was completed.
-void placeProfileGrid(Form1& form, ProfileGrid profile) {
+void placeProfileGrid(Form1& form, ProfileGrid profile, const std::string& selector) {
     Grid& grid = form.MSFlexGrid3;
     profile.grid.fontName = grid.fontName;
     profile.grid.fontSize = grid.fontSize;
@@ -50,7 +50,8 @@ void placeProfileGrid(Form1& form, ProfileGrid profile) {
     grid.visible = true;
     // The same cards as those shown keep their generation.
     if (profile.cards != form.ShownProfile.cards)
-        form.ShownProfile = {std::move(profile.cards), form.ShownProfile.generation + 1};
+        form.ShownProfile = {std::move(profile.cards), form.ShownProfile.generation + 1, {}};
+    form.ShownProfile.selector = selector;
 }
 
 std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {
@@ -107,7 +108,7 @@ void Profile2(Form1& form, const std::string& selector) {
         return;
     if (text::replaceFile(WorkFolder{form.WorkFolder}.shownProfile(), archiveCopyText(*kept)))
         return;
-    placeProfileGrid(form, profileGrid(newestFirst(*kept)));
+    placeProfileGrid(form, profileGrid(newestFirst(*kept)), upperCase(selector));
 }
 
 void ALL_Click(Form1& form) {

@@ -26,6 +26,10 @@ selectArchiveLines(std::string_view selector,
                    const std::optional<std::vector<std::string_view>>& archive,
                    const TrackFile& tracks);
 
+// Whether an upper-case selector below "A" names a track size: "1/2", or a
+// text beginning "5/8", "7/8", "1.M" or "1.Q".
+bool isSizeCategory(std::string_view selector);
+
 // Upper case of the ASCII letters; every other byte stays.
 std::string upperCase(std::string_view text);
 

@@ -1,3 +1,4 @@
+#include "analysis/CsvCells.h"
 #include "analysis/CsvText.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,34 @@ TEST(CsvText, QuotesOnlyWhatNeedsIt) {
         EXPECT_EQ(csvText(c.rows), c.csv);
 }
 
-// Rows down to the last holding text; the bytes decoded from Windows-1252.
-TEST(CsvText, GridRowsAreDecodedAndEndAtTheLastText) {
-    Grid grid(6, 3);
-    grid.setText(0, 1, "Win");
-    grid.setText(2, 0, "Caf\xE9 \x80");
-    EXPECT_EQ(gridRows(grid),
-              (std::vector<std::vector<std::string>>{
-                  {"", "Win", ""}, {"", "", ""}, {"Caf\xC3\xA9 \xE2\x82\xAC", "", ""}}));
-    EXPECT_EQ(gridRows(Grid(3, 2)).size(), 1u);
+// Numbers plain, negative ones included; a percentage as its number; a text a
+// spreadsheet would run behind an apostrophe.
+TEST(CsvCells, NumbersArePlainAndFormulasAreKeptAsText) {
+    const struct {
+        std::string shown;
+        bool percent;
+        std::string cell;
+    } cases[] = {
+        {"  1,912.40", false, "1912.40"},
+        {"    -75.60", false, "-75.60"},
+        {".00", false, "0.00"},
+        {"-.5", false, "-0.5"},
+        {"12,34", false, "12,34"},
+        {"1A", false, "1A"},
+        {"", true, ""},
+        {"   %", true, ""},
+        {" 22%", true, "22"},
+        {"-17.5%", true, "-17.5"},
+        {" .0%", true, "0.0"},
+        {" 22%", false, "22%"},
+        {"=SUM(A1)", false, "'=SUM(A1)"},
+        {" +1", false, "'+1"},
+        {"-", false, "'-"},
+        {"@x", false, "'@x"},
+        {"\tx", false, "'\tx"},
+        {"\rx", false, "'\rx"},
+        {"   CT_20261110", false, "CT_20261110"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(csvCell(c.shown, c.percent), c.cell) << c.shown;
 }

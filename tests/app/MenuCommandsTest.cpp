@@ -1,3 +1,4 @@
+#include "app/AnalysisCommands.h"
 #include "app/CommandTable.h"
 #include "app/ControlRefusals.h"
 #include "app/FolderOptions.h"
@@ -108,4 +109,27 @@ TEST(MenuCommands, EditorsOpenTheirFileAndResultsNamesAMissingChart) {
     writeFile(chart, "");
     Results_Click(window.form);
     EXPECT_EQ(window.platform.calls.back(), "edit chart " + chart.string());
+}
+
+TEST(Export, TheOfferedNameSaysWhichGridItHolds) {
+    const struct {
+        bool profile;
+        std::string cardOrSelector;
+        std::string name;
+    } cases[] = {
+        {false, "   CT_20261205.pmd", "CT_20261205 summary.csv"},
+        {false, "", "summary.csv"},
+        {true, "CT", "profile CT.csv"},
+        {true, "ALL", "profile All Tracks.csv"},
+        {true, "1/2", "profile size 1-2.csv"},
+        {true, "1.MILE", "profile size 1.MILE.csv"},
+    };
+    for (const auto& c : cases) {
+        TestWindow window(false);
+        window.form.MSFlexGrid2.visible = !c.profile;
+        window.form.MSFlexGrid3.visible = c.profile;
+        (c.profile ? window.form.ShownProfile.selector : window.form.ActiveCardFile) =
+            c.cardOrSelector;
+        EXPECT_EQ(suggestedExportName(window.form), c.name);
+    }
 }

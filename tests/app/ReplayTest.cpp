@@ -2,6 +2,7 @@
 
 #include "ChartCsvWriter.h"
 #include "Season.h"
+#include "app/ReplayRows.h"
 #include "cli/BatchRun.h"
 #include "support/TempFolder.h"
 #include "text/TextFiles.h"
@@ -135,4 +136,24 @@ TEST(Replay, IntoTheArchiveLeavesOutCardsAlreadyThere) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(linesNotArchived(outcomes, c.archive), c.appended);
+}
+
+// A column per field of the archive line; a skipped card leaves them empty.
+TEST(Replay, RowsHoldEachFieldOfTheArchiveLine) {
+    const std::string line = "  SAR_20261207  9    3    1    0    2    57.20    37.90    25.50  "
+                             "    .00      .00    79.30    79.30    79.30      .00      .00     "
+                             " .00       .00       .00   1234.50";
+    const auto rows =
+        replayRows({{"card-001", std::nullopt, "no results chart"}, {"card-002", line, ""}});
+    const std::vector<std::vector<std::string>> expected = {
+        {"Card",   "Races",    "S1",       "S2",       "S3",     "S4",       "Win",    "Place",
+         "Show",   "E1/2",     "E1-2",     "E1/2-3",   "E1-2-3", "E1-2-3-4", "T1/2-3", "T1/2-3-4",
+         "T1-2-3", "S1/2-3-4", "S2-1/3-4", "S1-2-3-4", "Folder", "Skipped"},
+        {"", "", "", "", "", "", "", "", "", "",         "",
+         "", "", "", "", "", "", "", "", "", "card-001", "no results chart"},
+        {"SAR_20261207", "9",    "3",    "1",       "0",        "2",     "57.20", "37.90",
+         "25.50",        "0.00", "0.00", "79.30",   "79.30",    "79.30", "0.00",  "0.00",
+         "0.00",         "0.00", "0.00", "1234.50", "card-002", ""},
+    };
+    EXPECT_EQ(rows, expected);
 }

@@ -67,7 +67,7 @@ void AnalysisWindowTest::exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids
     const auto file = w.folder / "summary.csv";
     w.window->askExportFile = [&] { return QString::fromStdString(file.string()); };
     w.item("Export")->trigger();
-    QVERIFY(readFile(file).starts_with(",S1,"));
+    QVERIFY(readFile(file).starts_with("Race,S1,S2,S3,S4,R1,R2,R3,R4,Win,"));
     w.click("Command4");
     std::ofstream(w.folder / "TBA.ini", std::ios::app | std::ios::binary) << readFile(
         std::filesystem::path(TALLOWMERE_FIXTURES) / "reports" / "archive-three-cards.ini");
@@ -113,8 +113,9 @@ void AnalysisWindowTest::replayShowsEachCardAndAddsThemToTheArchiveAndStopsWhenC
         lines.push_back(*outcome.archiveLine);
     QCOMPARE(text::readLines(w.folder / "TBA.ini"), std::optional(lines));
     QVERIFY(!dialog->exportCsv(QString::fromStdString((w.folder / "r.csv").string())));
-    QVERIFY(
-        readFile(w.folder / "r.csv").starts_with("Subfolder,Archive line,Skipped\r\ncard-001,"));
+    const auto csv = readFile(w.folder / "r.csv");
+    QVERIFY(csv.starts_with("Card,Races,S1,S2,S3,S4,Win,"));
+    QVERIFY(csv.find(",card-001,\r\n") != std::string::npos);
     gui::ReplayDialog cancelled(season.path(), season.path());
     cancelled.cancel();
     cancelled.start();
