@@ -8,6 +8,8 @@ int runWindowTests(int argc, char** argv);
 int runAnalysisWindowTests(int argc, char** argv);
 int runTextEditorTests(int argc, char** argv);
 int runViewerTests(int argc, char** argv);
+int runSizeGroupTests(int argc, char** argv);
+int runControlTipsTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -17,5 +19,7 @@ int main(int argc, char** argv) {
     failures += runWindowTests(argc, argv);
     failures += runTextEditorTests(argc, argv);
     failures += runAnalysisWindowTests(argc, argv);
+    failures += runSizeGroupTests(argc, argv);
+    failures += runControlTipsTests(argc, argv);
     return failures + runViewerTests(argc, argv);
 }
