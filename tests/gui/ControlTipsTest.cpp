@@ -17,7 +17,7 @@ class ControlTipsTest : public QObject {
 
   private slots:
     void everyItemControlAndHeadingHasATip();
-    void toolsTakeDistinctMnemonicsAndExitItsShortcut();
+    void toolsTakeDistinctMnemonicsAndExitAndPrintTheirShortcuts();
 };
 
 void ControlTipsTest::everyItemControlAndHeadingHasATip() {
@@ -54,7 +54,7 @@ void ControlTipsTest::everyItemControlAndHeadingHasATip() {
     QCOMPARE(controlTip("Text57(8)"), QString("Trifecta payoff"));
 }
 
-void ControlTipsTest::toolsTakeDistinctMnemonicsAndExitItsShortcut() {
+void ControlTipsTest::toolsTakeDistinctMnemonicsAndExitAndPrintTheirShortcuts() {
     SampleWindow w;
     QString mnemonics;
     for (const QAction* action : w.item("Tools")->menu()->actions()) {
@@ -67,6 +67,9 @@ void ControlTipsTest::toolsTakeDistinctMnemonicsAndExitItsShortcut() {
     QCOMPARE(w.item("Exit_Program")->shortcut(), QKeySequence("Ctrl+Q"));
     w.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+    w.item("ALL")->trigger(); // Print Profile in the place of Print
+    QTest::keyClick(w.window.get(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(w.platform.calls.back().ends_with("Profile Results.txt"));
     QTest::keyClick(w.window.get(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(w.platform.ended);
 }
