@@ -153,7 +153,8 @@ Refusal typingRefusal(const Form1& form, const Args& args) {
 }
 
 // "ALL" is Betting Profiles > All Tracks; any other text is Select Track and
-// then a click on that text in the track list, shown there or not.
+// then a click on that text in the track list, shown there or not, which is
+// also what the items of Size Group do.
 bool showProfile(Form1& form, const Args& args, std::ostream&) {
     if (args[0] == "ALL") {
         ALL_Click(form);
@@ -219,7 +220,12 @@ std::vector<Command> makeCommandTable() {
          anyArguments,
          profileRefusal,
          showProfile,
-         {{&M::ALL, {"ALL"}}}},
+         {{&M::ALL, {"ALL"}},
+          {&M::Size1_2, {"1/2"}},
+          {&M::Size5_8, {"5/8"}},
+          {&M::Size7_8, {"7/8"}},
+          {&M::Size1M, {"1.M"}},
+          {&M::Size1Q, {"1.Q"}}}},
         menuCommand<&M::Select, Select_Click>("Select Track", ""),
         pickedItem("Web Page", "link",
                    {{"TM", &M::TM, TM_Click},

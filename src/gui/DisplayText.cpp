@@ -33,12 +33,20 @@ QString withMnemonic(const std::string& caption, QString& taken) {
     QString text = shown(caption);
     for (int i = 0; i < text.size(); ++i) {
         const QChar letter = text[i].toLower();
-        if (!letter.isLetter() || taken.contains(letter))
+        if (!letter.isLetterOrNumber() || taken.contains(letter))
             continue;
         taken += letter;
         return text.left(i).replace("&", "&&") + "&" + text.mid(i).replace("&", "&&");
     }
-    return text.replace("&", "&&");
+    // Every letter of the caption is taken: a free one follows it in brackets,
+    // as menus do whose words share their letters.
+    text.replace("&", "&&");
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        if (!taken.contains(QChar(letter))) {
+            taken += QChar(letter);
+            return text + " (&" + QChar(letter).toUpper() + ")";
+        }
+    return text;
 }
 
 } // namespace tallowmere::gui

@@ -28,8 +28,9 @@ QFont displayFont(const std::string& family, int points, bool bold = false);
 void useWindowStyle();
 
 // The caption of a button or menu item with its mnemonic: "&" doubled, and
-// "&" put before the first letter of the caption not in `taken`, which then
-// takes it.
+// "&" put before the first letter or digit of the caption not in `taken`,
+// which then takes it. A caption whose letters are all taken gets the first
+// free letter after it: "Editor (&B)".
 QString withMnemonic(const std::string& caption, QString& taken);
 
 } // namespace tallowmere::gui

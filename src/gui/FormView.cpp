@@ -1,5 +1,6 @@
 #include "gui/FormView.h"
 
+#include "gui/ControlTips.h"
 #include "gui/DisplayText.h"
 
 namespace tallowmere::gui {
@@ -76,6 +77,7 @@ QPushButton* FormView::addButton(const Button& button, const QString& name,
                                  const std::function<void()>& clicked) {
     auto* widget = new QPushButton(parentFor(button.frame));
     widget->setObjectName(name);
+    widget->setToolTip(controlTip(name));
     widget->setAutoDefault(false);
     connect(widget, &QPushButton::clicked, this, clicked);
     buttons_.emplace_back(widget, &button);
@@ -97,6 +99,7 @@ void FormView::addButtons() {
 QLineEdit* FormView::addBox(const TextBox& box, const QString& name) {
     auto* widget = new QLineEdit(parentFor(box.frame));
     widget->setObjectName(name);
+    widget->setToolTip(controlTip(name));
     boxes_.emplace_back(widget, &box);
     return widget;
 }
@@ -120,6 +123,7 @@ void FormView::addReportControls() {
     grids_.push_back(new GridView(form_.MSFlexGrid3, "MSFlexGrid3", this));
     list_ = new QListWidget(this);
     list_->setObjectName("List1");
+    list_->setToolTip(controlTip("List1"));
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { events_.listClicked(list_->row(item)); });
 }

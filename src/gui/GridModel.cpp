@@ -1,5 +1,6 @@
 #include "gui/GridModel.h"
 
+#include "gui/ControlTips.h"
 #include "gui/DisplayText.h"
 
 #include <QBrush>
@@ -33,6 +34,12 @@ Qt::Alignment alignmentOf(const GridCell& cell) {
     default:
         return (looksLikeNumber(cell.text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     }
+}
+
+// Row 0 holds the headings; each says what its abbreviation stands for.
+QVariant headingTipOf(const GridCell& cell) {
+    const QString tip = headingTip(cell.text);
+    return tip.isEmpty() ? QVariant() : QVariant(tip);
 }
 
 } // namespace
@@ -73,6 +80,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return cell->foreColor ? QVariant(QBrush(colourOf(*cell->foreColor))) : QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(alignmentOf(*cell));
+    case Qt::ToolTipRole:
+        return index.row() == 0 ? headingTipOf(*cell) : QVariant();
     default:
         return {};
     }

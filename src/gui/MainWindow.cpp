@@ -79,8 +79,6 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     askSeasonFolder = [this] {
         return QFileDialog::getExistingDirectory(this, "Replay Cards: folder of past cards");
     };
-    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-    connect(quit, &QShortcut::activated, this, &QWidget::close);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { leave(); });
     render();
     placeOnScreen();

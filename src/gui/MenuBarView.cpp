@@ -1,6 +1,7 @@
 #include "gui/MenuBarView.h"
 
 #include "gui/DisplayText.h"
+#include "gui/MenuTips.h"
 
 #include <QMenu>
 #include <vector>
@@ -43,14 +44,17 @@ MenuBarView::MenuBarView(QMenuBar& bar, const Menus& captions,
         QAction* action = nullptr;
         if (opensASubmenu(node.item)) {
             QMenu* menu = parent.menu ? parent.menu->addMenu(text) : bar.addMenu(text);
+            menu->setToolTipsVisible(true);
             openMenu(menus, node.item).menu = menu;
             action = menu->menuAction();
         } else {
             action = parent.menu->addAction(text);
+            action->setShortcut(menuShortcut(item.name));
             QObject::connect(action, &QAction::triggered, &bar,
                              [clicked, item = node.item] { clicked(item); });
         }
         action->setObjectName(QString::fromStdString(item.name));
+        action->setToolTip(menuTip(item.name));
         actions_.emplace_back(node.item, action);
     }
 }

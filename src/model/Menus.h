@@ -13,9 +13,9 @@ struct MenuItem {
     bool checked = false;
 };
 
-// The menu bar: four menus, their items and two submenus, under the names the
-// commands are known by. The items last in File and Tools open the window's
-// own dialogs.
+// The menu bar: four menus, their items and three submenus, under the names
+// the commands are known by. The items last in File and Tools open the
+// window's own dialogs.
 struct Menus {
     MenuItem File{"File", "File"};
     MenuItem NewRC{"NewRC", "New/Recall Race Card"};
@@ -34,6 +34,13 @@ struct Menus {
     MenuItem Excel{"Excel", "Betting Profiles"};
     MenuItem ALL{"ALL", "All Tracks"};
     MenuItem Select{"Select", "Select Track"};
+    // The track-size groups the profile also takes, besides one track.
+    MenuItem SizeGroup{"SizeGroup", "Size Group"};
+    MenuItem Size1_2{"Size1_2", "1/2"};
+    MenuItem Size5_8{"Size5_8", "5/8"};
+    MenuItem Size7_8{"Size7_8", "7/8"};
+    MenuItem Size1M{"Size1M", "1.M"};
+    MenuItem Size1Q{"Size1Q", "1.Q"};
 
     MenuItem Tools{"Tools", "Tools"};
     MenuItem TM{"TM", "TrackMaster"};

@@ -11,6 +11,8 @@ int runAnalysisWindowTests(int argc, char** argv);
 int runTextEditorTests(int argc, char** argv);
 int runViewerTests(int argc, char** argv);
 int runLayoutTests(int argc, char** argv);
+int runSizeGroupTests(int argc, char** argv);
+int runControlTipsTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -26,5 +28,7 @@ int main(int argc, char** argv) {
     failures += runTextEditorTests(argc, argv);
     failures += runAnalysisWindowTests(argc, argv);
     failures += runLayoutTests(argc, argv);
+    failures += runSizeGroupTests(argc, argv);
+    failures += runControlTipsTests(argc, argv);
     return failures + runViewerTests(argc, argv);
 }
