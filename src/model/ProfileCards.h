@@ -20,9 +20,12 @@ struct CardFigures {
 
 // The cards of the profile on screen, in date order, as its grid counted them:
 // what its curves and confidence figures are worked out from. The generation
-// changes whenever other cards take their place.
+// changes whenever other cards, or another profile, take their place.
 struct ProfileCards {
     std::vector<CardFigures> cards;
+    // The profile's name for captions: "All Tracks", a track code ("CT") or a
+    // size category ("Size 1.M").
+    std::string title;
     unsigned generation = 0;
 };
 

@@ -32,7 +32,7 @@ bool prepareProfileScreen(Form1& form, const std::string& selector) {
 
 // The filled grid takes the place of the shown one, hidden at the window's top
 // left; it is shown, with its cards kept, only when the profile was completed.
-void placeProfileGrid(Form1& form, ProfileGrid profile) {
+void placeProfileGrid(Form1& form, ProfileGrid profile, std::string title) {
     Grid& grid = form.MSFlexGrid3;
     profile.grid.fontName = grid.fontName;
     profile.grid.fontSize = grid.fontSize;
@@ -48,9 +48,10 @@ void placeProfileGrid(Form1& form, ProfileGrid profile) {
         return;
     grid.height = 10000;
     grid.visible = true;
-    // The same cards as those shown keep their generation.
-    if (profile.cards != form.ShownProfile.cards)
-        form.ShownProfile = {std::move(profile.cards), form.ShownProfile.generation + 1};
+    // The same cards of the same profile as those shown keep their generation.
+    if (profile.cards != form.ShownProfile.cards || title != form.ShownProfile.title)
+        form.ShownProfile = {std::move(profile.cards), std::move(title),
+                             form.ShownProfile.generation + 1};
 }
 
 std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {
@@ -100,14 +101,15 @@ void Profile2(Form1& form, const std::string& selector) {
     if (!prepareProfileScreen(form, selector))
         return;
     const auto content = readArchive(form);
-    const auto kept = selectArchiveLines(
-        upperCase(selector), content ? std::optional(text::lineViews(*content)) : std::nullopt,
-        TrackFile::read(WorkFolder{form.WorkFolder}.trackList()));
+    const std::string upper = upperCase(selector);
+    const auto kept =
+        selectArchiveLines(upper, content ? std::optional(text::lineViews(*content)) : std::nullopt,
+                           TrackFile::read(WorkFolder{form.WorkFolder}.trackList()));
     if (!kept || refusedAsNotRegular(form, WorkFolder{form.WorkFolder}.shownProfile()))
         return;
     if (text::replaceFile(WorkFolder{form.WorkFolder}.shownProfile(), archiveCopyText(*kept)))
         return;
-    placeProfileGrid(form, profileGrid(newestFirst(*kept)));
+    placeProfileGrid(form, profileGrid(newestFirst(*kept)), profileTitle(upper));
 }
 
 void ALL_Click(Form1& form) {

@@ -26,6 +26,11 @@ selectArchiveLines(std::string_view selector,
                    const std::optional<std::vector<std::string_view>>& archive,
                    const TrackFile& tracks);
 
+// What a profile of the selector (in upper case) is called: "All Tracks",
+// the track code, or "Size " and the size category; any other selector as it
+// is.
+std::string profileTitle(std::string_view selector);
+
 // Upper case of the ASCII letters; every other byte stays.
 std::string upperCase(std::string_view text);
 
