@@ -1,17 +1,15 @@
 #include "analysis/CurvesSvg.h"
 
+#include "analysis/CurveStyle.h"
+
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <tuple>
 
 namespace tallowmere::analysis {
 namespace {
 
-constexpr double width = 900, height = 500, left = 80, right = 160, top = 20, bottom = 40;
-
-constexpr std::array<const char*, stakedTypeCount> colours = {
-    "#1f77b4", "#ff7f0e", "#2ca02c", "#d62728", "#9467bd", "#8c564b",
-    "#e377c2", "#7f7f7f", "#bcbd22", "#17becf", "#000000"};
+constexpr double width = 900, height = 500, left = 80, right = 160, top = 40, bottom = 40;
 
 struct Scale {
     std::size_t points = 0;
@@ -29,13 +27,11 @@ struct Scale {
 
 Scale scaleOf(const ProfitCurves& curves) {
     Scale scale;
-    for (const auto& curve : curves) {
+    for (const auto& curve : curves)
         scale.points = std::max(scale.points, curve.size());
-        for (const double value : curve) {
-            scale.low = std::min(scale.low, value);
-            scale.high = std::max(scale.high, value);
-        }
-    }
+    ShownCurves all;
+    all.fill(true);
+    std::tie(scale.low, scale.high) = profitRange(curves, all);
     return scale;
 }
 
@@ -43,6 +39,19 @@ std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", value);
     return text;
+}
+
+std::string escaped(const std::string& text) {
+    std::string xml;
+    for (const char c : text)
+        xml += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+    return xml;
+}
+
+// The colour, width and dashes of a bet type's line.
+std::string stroke(int type) {
+    return "stroke=\"" + std::string(curveColour(type)) + "\" stroke-width=\"2\"" +
+           (curveDashed(type) ? " stroke-dasharray=\"5,3\"" : "");
 }
 
 std::string label(double x, double y, const std::string& text, const char* anchor) {
@@ -63,39 +72,39 @@ std::string axes(const Scale& scale) {
     return svg;
 }
 
-std::string curveLine(const std::vector<double>& curve, const Scale& scale, const char* colour) {
+// A curve of one card is its point.
+std::string curveLine(int type, const std::vector<double>& curve, const Scale& scale) {
+    if (curve.size() == 1)
+        return "<circle cx=\"" + number(scale.x(0)) + "\" cy=\"" + number(scale.y(curve[0])) +
+               "\" r=\"3\" fill=\"" + curveColour(type) + "\"/>\n";
     std::string points;
     for (const auto& [k, value] : pointsToDraw(curve))
         points += (points.empty() ? "" : " ") + number(scale.x(k)) + "," + number(scale.y(value));
-    return "<polyline fill=\"none\" stroke=\"" + std::string(colour) + "\" points=\"" + points +
-           "\"/>\n";
+    return "<polyline fill=\"none\" " + stroke(type) + " points=\"" + points + "\"/>\n";
 }
 
-std::string legendEntry(int type, const char* colour) {
+std::string legendEntry(int type) {
     const double y = top + 18.0 * type + 10;
-    return "<rect x=\"" + number(width - right + 12) + "\" y=\"" + number(y - 8) +
-           "\" width=\"10\" height=\"10\" fill=\"" + colour + "\"/>\n" +
+    return "<line x1=\"" + number(width - right + 8) + "\" y1=\"" + number(y - 3) + "\" x2=\"" +
+           number(width - right + 24) + "\" y2=\"" + number(y - 3) + "\" " + stroke(type) + "/>\n" +
            label(width - right + 28, y + 1, std::string(stakedTypeName(type)), "start");
 }
 
 } // namespace
 
-const char* curveColour(int type) {
-    return colours[static_cast<std::size_t>(type)];
-}
-
-std::string curvesSvg(const ProfitCurves& curves) {
+std::string curvesSvg(const ProfitCurves& curves, const std::string& title) {
     const Scale scale = scaleOf(curves);
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                       number(width) + "\" height=\"" + number(height) +
                       "\" font-family=\"sans-serif\" font-size=\"12\">\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    svg += "<text x=\"" + number(width / 2) + "\" y=\"22.00\" text-anchor=\"middle\" " +
+           "font-size=\"15\">" + escaped(title) + "</text>\n";
     svg += axes(scale);
     for (int type = 0; type < stakedTypeCount; ++type) {
-        const char* colour = curveColour(type);
-        svg += curveLine(curves[static_cast<std::size_t>(type)], scale, colour);
-        svg += legendEntry(type, colour);
+        svg += curveLine(type, curves[static_cast<std::size_t>(type)], scale);
+        svg += legendEntry(type);
     }
     return svg + "</svg>\n";
 }

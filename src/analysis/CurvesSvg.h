@@ -6,11 +6,9 @@
 
 namespace tallowmere::analysis {
 
-// The profit curves as a standalone SVG drawing: one polyline per bet type
-// over the cards, the zero line, the axes' extremes and a legend.
-std::string curvesSvg(const ProfitCurves& curves);
-
-// The colour of a bet type's curve, "#rrggbb", the same wherever it is drawn.
-const char* curveColour(int type);
+// The profit curves as a standalone SVG drawing under the title: one line
+// per bet type over the cards (a dot for a single card), in its colour and
+// dashes, the zero line, the axes' extremes and a legend.
+std::string curvesSvg(const ProfitCurves& curves, const std::string& title);
 
 } // namespace tallowmere::analysis

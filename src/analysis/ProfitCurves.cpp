@@ -21,6 +21,19 @@ ProfitCurves profitCurves(const std::vector<CardFigures>& cards) {
     return curves;
 }
 
+std::pair<double, double> profitRange(const ProfitCurves& curves, const ShownCurves& shown) {
+    double low = 0, high = 0;
+    for (std::size_t type = 0; type < curves.size(); ++type) {
+        if (!shown[type])
+            continue;
+        for (const double point : curves[type]) {
+            low = std::min(low, point);
+            high = std::max(high, point);
+        }
+    }
+    return {low, high};
+}
+
 std::vector<std::pair<std::size_t, double>> pointsToDraw(const std::vector<double>& curve,
                                                          std::size_t most) {
     std::vector<std::pair<std::size_t, double>> points;

@@ -3,6 +3,7 @@
 #include "analysis/CardFigures.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace tallowmere::analysis {
@@ -12,6 +13,11 @@ namespace tallowmere::analysis {
 using ProfitCurves = std::array<std::vector<double>, stakedTypeCount>;
 
 ProfitCurves profitCurves(const std::vector<CardFigures>& cards);
+
+// The lowest and the highest point of the shown curves, and zero: what the
+// profit axis spans.
+using ShownCurves = std::array<bool, stakedTypeCount>;
+std::pair<double, double> profitRange(const ProfitCurves& curves, const ShownCurves& shown);
 
 // The points of a curve to draw (as k, value), at most `most` of them, evenly
 // spread over it: the first and the last always, so the curve still ends at

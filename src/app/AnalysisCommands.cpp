@@ -1,6 +1,7 @@
 #include "app/AnalysisCommands.h"
 
 #include "analysis/CsvText.h"
+#include "analysis/CurveStyle.h"
 #include "analysis/CurvesSvg.h"
 #include "analysis/ExportTables.h"
 #include "analysis/RoiConfidence.h"
@@ -101,7 +102,9 @@ bool replayCards(Form1& form, const CommandArgs& args, std::ostream& out) {
 }
 
 bool writeProfileChart(Form1& form, const CommandArgs& args, std::ostream&) {
-    return writeOrTell(form, args[1], curvesSvg(profitCurves(profileCards(form, args[0]))));
+    const auto cards = profileCards(form, args[0]);
+    const auto title = curvesTitle(profileTitle(upperCase(args[0])), cards.size());
+    return writeOrTell(form, args[1], curvesSvg(profitCurves(cards), title));
 }
 
 bool printProfileStats(Form1& form, const CommandArgs& args, std::ostream& out) {

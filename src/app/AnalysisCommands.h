@@ -32,7 +32,8 @@ struct ArchivedReplay {
 ArchivedReplay archiveReplayedCards(const WorkFolder& folder,
                                     const std::vector<ReplayOutcome>& outcomes);
 
-// profile-chart SELECTOR FILE.svg: the profile's profit curves.
+// profile-chart SELECTOR FILE.svg: the profile's profit curves, titled with
+// its name and its number of cards.
 bool writeProfileChart(Form1& form, const CommandArgs& args, std::ostream& out);
 
 // profile-stats SELECTOR: a header, then a TAB-separated line per staked bet

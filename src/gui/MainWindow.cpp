@@ -178,7 +178,7 @@ void MainWindow::renderProfileAnalysis() {
         return;
     }
     if (analysedProfile_ != form_.ShownProfile.generation)
-        analysis_->showCards(form_.ShownProfile.cards);
+        analysis_->showCards(form_.ShownProfile);
     analysedProfile_ = form_.ShownProfile.generation;
     if (!analysisDock_->isHidden())
         return;

@@ -1,7 +1,6 @@
 #include "gui/ProfileAnalysisView.h"
 
-#include "analysis/CurvesSvg.h"
-#include "analysis/ProfitCurves.h"
+#include "analysis/CurveStyle.h"
 #include "analysis/RoiConfidence.h"
 #include "analysis/StatsText.h"
 #include "text/TextFiles.h"
@@ -15,46 +14,72 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPen>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <functional>
 
 namespace tallowmere::gui {
 namespace {
 
+// A curve of one card shows its point.
 QLineSeries* curveSeries(int type, const std::vector<double>& curve) {
     auto* series = new QLineSeries;
     series->setName(QString::fromUtf8(analysis::stakedTypeName(type)));
-    series->setColor(QColor(analysis::curveColour(type)));
+    QPen pen(QColor(analysis::curveColour(type)), 2);
+    if (analysis::curveDashed(type))
+        pen.setDashPattern({2.5, 1.5}); // short enough to show in the legend's marker
+    series->setPen(pen);
+    series->setPointsVisible(curve.size() == 1);
+    series->setMarkerSize(8);
     for (const auto& [k, value] : analysis::pointsToDraw(curve))
         series->append(static_cast<double>(k + 1), value);
     return series;
 }
 
-// From the lowest to the highest point of any curve, and zero, in round steps.
-void setProfitRange(QValueAxis& axis, const analysis::ProfitCurves& curves) {
-    double low = 0, high = 0;
-    for (const auto& curve : curves)
-        for (const double point : curve) {
-            low = std::min(low, point);
-            high = std::max(high, point);
-        }
+// Whole cards only, in round steps; a single card stands in the middle.
+QValueAxis* cardAxis(std::size_t cards) {
+    auto* axis = new QValueAxis;
+    axis->setTitleText("Cards");
+    axis->setLabelFormat("%d");
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(1);
+    axis->setTickInterval(static_cast<double>(analysis::cardTickStep(cards)));
+    if (cards > 1)
+        axis->setRange(1, static_cast<double>(cards));
+    else
+        axis->setRange(0.5, 1.5);
+    return axis;
+}
+
+// From the lowest to the highest point of the curves shown, and zero, in
+// round steps.
+void fitProfitAxis(QValueAxis& axis, const QChart& chart, const analysis::ProfitCurves& curves) {
+    analysis::ShownCurves shown{};
+    const auto series = chart.series();
+    for (qsizetype type = 0; type < series.size(); ++type)
+        shown[static_cast<std::size_t>(type)] = series[type]->isVisible();
+    const auto [low, high] = analysis::profitRange(curves, shown);
     axis.setRange(low, high > low ? high : low + 1);
     axis.applyNiceNumbers();
+    const double step = (axis.max() - axis.min()) / std::max(1, axis.tickCount() - 1);
+    axis.setLabelFormat(step >= 1 ? "%.0f" : "%.2f");
 }
 
 // A click on a legend entry hides its curve or shows it again; the entry stays,
 // dimmed while its curve is hidden.
-void toggleFromLegend(QChart& chart) {
+void toggleFromLegend(QChart& chart, const std::function<void()>& toggled) {
     for (QLegendMarker* marker : chart.legend()->markers())
-        QObject::connect(marker, &QLegendMarker::clicked, marker, [marker] {
+        QObject::connect(marker, &QLegendMarker::clicked, marker, [marker, toggled] {
             QAbstractSeries* series = marker->series();
             series->setVisible(!series->isVisible());
             marker->setVisible(true);
             QColor label = marker->labelBrush().color();
             label.setAlphaF(series->isVisible() ? 1.0 : 0.4);
             marker->setLabelBrush(label);
+            toggled();
         });
 }
 
@@ -62,10 +87,11 @@ void toggleFromLegend(QChart& chart) {
 
 ProfileAnalysisView::ProfileAnalysisView(QWidget* parent)
     : QTabWidget(parent), chartView_(new QChartView), stats_(new QTableWidget),
-      statsState_(new QLabel) {
+      statsState_(new QLabel), statsNote_(new QLabel) {
     setObjectName("ProfileAnalysis");
     chartView_->setObjectName("ProfitCurves");
     chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setMinimumSize(300, 200);
     stats_->setObjectName("ProfileStats");
     stats_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     stats_->verticalHeader()->hide();
@@ -83,6 +109,9 @@ QWidget* ProfileAnalysisView::statsTab() {
     auto* layout = new QVBoxLayout(tab);
     statsState_->setObjectName("ProfileStatsState");
     layout->addWidget(statsState_);
+    statsNote_->setObjectName("ProfileStatsNote");
+    statsNote_->setStyleSheet("font-weight: bold");
+    layout->addWidget(statsNote_);
     layout->addWidget(stats_);
     auto* meaning = new QLabel("Low to High: the range that holds 95% of the ROIs got by drawing "
                                "the profile's cards again at random, 2000 times; a range that "
@@ -104,8 +133,12 @@ QWidget* ProfileAnalysisView::curvesTab() {
     return tab;
 }
 
-void ProfileAnalysisView::showCards(const std::vector<analysis::CardFigures>& cards) {
-    drawCurves(cards);
+void ProfileAnalysisView::showCards(const ProfileCards& profile) {
+    const auto& cards = profile.cards;
+    drawCurves(profile);
+    const auto note = analysis::fewCardsNote(cards.size());
+    statsNote_->setText(QString::fromStdString(note));
+    statsNote_->setVisible(!note.empty());
     if (worker_.joinable())
         waiting_ = cards;
     else
@@ -130,27 +163,29 @@ void ProfileAnalysisView::workOutStats(std::vector<analysis::CardFigures> cards)
     });
 }
 
-void ProfileAnalysisView::drawCurves(const std::vector<analysis::CardFigures>& cards) {
+void ProfileAnalysisView::drawCurves(const ProfileCards& profile) {
     auto* chart = new QChart;
-    chart->setTitle("Net profit over the cards, in date order");
-    const auto curves = analysis::profitCurves(cards);
-    auto* cardAxis = new QValueAxis;
-    cardAxis->setTitleText("Cards");
-    cardAxis->setLabelFormat("%d");
-    cardAxis->setRange(1, std::max<double>(2, static_cast<double>(cards.size())));
-    auto* profitAxis = new QValueAxis;
-    profitAxis->setTitleText("Net profit");
-    chart->addAxis(cardAxis, Qt::AlignBottom);
-    chart->addAxis(profitAxis, Qt::AlignLeft);
+    chart->setTitle(
+        QString::fromStdString(analysis::curvesTitle(profile.title, profile.cards.size())));
+    QFont titleFont = chart->titleFont();
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
+    curves_ = analysis::profitCurves(profile.cards);
+    QValueAxis* cards = cardAxis(profile.cards.size());
+    profitAxis_ = new QValueAxis;
+    profitAxis_->setTitleText("Net profit");
+    chart->addAxis(cards, Qt::AlignBottom);
+    chart->addAxis(profitAxis_, Qt::AlignLeft);
     for (int type = 0; type < analysis::stakedTypeCount; ++type) {
-        QLineSeries* series = curveSeries(type, curves[static_cast<std::size_t>(type)]);
+        QLineSeries* series = curveSeries(type, curves_[static_cast<std::size_t>(type)]);
         chart->addSeries(series);
-        series->attachAxis(cardAxis);
-        series->attachAxis(profitAxis);
+        series->attachAxis(cards);
+        series->attachAxis(profitAxis_);
     }
-    setProfitRange(*profitAxis, curves);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    toggleFromLegend(*chart);
+    fitProfitAxis(*profitAxis_, *chart, curves_);
+    chart->legend()->setAlignment(Qt::AlignRight); // a row at the bottom cannot hold eleven
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    toggleFromLegend(*chart, [this, chart] { fitProfitAxis(*profitAxis_, *chart, curves_); });
     QChart* old = chartView_->chart();
     chartView_->setChart(chart);
     delete old;

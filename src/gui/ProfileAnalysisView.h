@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/CardFigures.h"
+#include "analysis/ProfitCurves.h"
 #include "analysis/RoiConfidence.h"
 
 #include <QTabWidget>
@@ -12,11 +13,14 @@ class QChart;
 class QChartView;
 class QLabel;
 class QTableWidget;
+class QValueAxis;
 
 namespace tallowmere::gui {
 
-// Beside the profile grid: the profit curves of the staked bet types (a click
-// on a legend entry hides or shows its curve) and the confidence panel.
+// Beside the profile grid: the profit curves of the staked bet types, titled
+// with the profile's name (a click on a legend entry hides or shows its curve,
+// the profit axis spanning the curves shown), and the confidence panel. It
+// fits a small screen: the chart shrinks to leave the tabs and buttons room.
 // The confidence figures of a large profile take a while: they are worked
 // out on a thread of their own, the panel saying so meanwhile, so the window
 // stays live.
@@ -25,7 +29,7 @@ class ProfileAnalysisView : public QTabWidget {
     explicit ProfileAnalysisView(QWidget* parent = nullptr);
     ~ProfileAnalysisView() override;
 
-    void showCards(const std::vector<analysis::CardFigures>& cards);
+    void showCards(const ProfileCards& profile);
     bool savePng(const QString& file) const;
     const QChart* chart() const;
     // Whether the confidence figures are still being worked out.
@@ -34,7 +38,7 @@ class ProfileAnalysisView : public QTabWidget {
   private:
     QWidget* curvesTab();
     QWidget* statsTab();
-    void drawCurves(const std::vector<analysis::CardFigures>& cards);
+    void drawCurves(const ProfileCards& profile);
     void workOutStats(std::vector<analysis::CardFigures> cards);
     void showStats(const std::vector<analysis::RoiConfidence>& figures);
     void askAndSavePng();
@@ -42,6 +46,9 @@ class ProfileAnalysisView : public QTabWidget {
     QChartView* chartView_;
     QTableWidget* stats_;
     QLabel* statsState_;
+    QLabel* statsNote_;
+    analysis::ProfitCurves curves_;
+    QValueAxis* profitAxis_ = nullptr;
     std::thread worker_;
     // The cards of a profile shown while the last one's figures were worked out.
     std::optional<std::vector<analysis::CardFigures>> waiting_;

@@ -20,10 +20,14 @@ struct CardFigures {
 
 // The cards of the profile on screen, in date order, as its grid counted them:
 // what its curves and confidence figures are worked out from. The generation
-// changes whenever other cards take their place. The selector is the one
-// that chose them, in upper case ("ALL", a track code or a size category).
+// changes whenever other cards, or another profile, take their place. The
+// selector is the one that chose them, in upper case ("ALL", a track code or
+// a size category).
 struct ProfileCards {
     std::vector<CardFigures> cards;
+    // The profile's name for captions: "All Tracks", a track code ("CT") or a
+    // size category ("Size 1.M").
+    std::string title;
     unsigned generation = 0;
     std::string selector;
 };

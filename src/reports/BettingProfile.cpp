@@ -48,10 +48,11 @@ void placeProfileGrid(Form1& form, ProfileGrid profile, const std::string& selec
         return;
     grid.height = 10000;
     grid.visible = true;
-    // The same cards as those shown keep their generation.
-    if (profile.cards != form.ShownProfile.cards)
-        form.ShownProfile = {std::move(profile.cards), form.ShownProfile.generation + 1, {}};
-    form.ShownProfile.selector = selector;
+    // The same cards of the same profile as those shown keep their generation.
+    const std::string title = profileTitle(selector);
+    if (profile.cards != form.ShownProfile.cards || title != form.ShownProfile.title)
+        form.ShownProfile = {std::move(profile.cards), title, form.ShownProfile.generation + 1,
+                             selector};
 }
 
 std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {
@@ -101,14 +102,15 @@ void Profile2(Form1& form, const std::string& selector) {
     if (!prepareProfileScreen(form, selector))
         return;
     const auto content = readArchive(form);
-    const auto kept = selectArchiveLines(
-        upperCase(selector), content ? std::optional(text::lineViews(*content)) : std::nullopt,
-        TrackFile::read(WorkFolder{form.WorkFolder}.trackList()));
+    const std::string upper = upperCase(selector);
+    const auto kept =
+        selectArchiveLines(upper, content ? std::optional(text::lineViews(*content)) : std::nullopt,
+                           TrackFile::read(WorkFolder{form.WorkFolder}.trackList()));
     if (!kept || refusedAsNotRegular(form, WorkFolder{form.WorkFolder}.shownProfile()))
         return;
     if (text::replaceFile(WorkFolder{form.WorkFolder}.shownProfile(), archiveCopyText(*kept)))
         return;
-    placeProfileGrid(form, profileGrid(newestFirst(*kept)), upperCase(selector));
+    placeProfileGrid(form, profileGrid(newestFirst(*kept)), upper);
 }
 
 void ALL_Click(Form1& form) {

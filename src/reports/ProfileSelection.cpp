@@ -75,6 +75,14 @@ selectArchiveLines(std::string_view selector,
     return linesOfTracks(*archive, trackListOfSize(tracks, selector));
 }
 
+std::string profileTitle(std::string_view selector) {
+    if (selector == "ALL")
+        return "All Tracks";
+    if (selector < std::string_view("A") && isSizeCategory(selector))
+        return "Size " + std::string(selector);
+    return std::string(selector);
+}
+
 std::string archiveCopyText(const std::vector<std::string_view>& kept) {
     std::size_t size = 0;
     for (const auto line : kept)

@@ -30,6 +30,11 @@ selectArchiveLines(std::string_view selector,
 // text beginning "5/8", "7/8", "1.M" or "1.Q".
 bool isSizeCategory(std::string_view selector);
 
+// What a profile of the selector (in upper case) is called: "All Tracks",
+// the track code, or "Size " and the size category; any other selector as it
+// is.
+std::string profileTitle(std::string_view selector);
+
 // Upper case of the ASCII letters; every other byte stays.
 std::string upperCase(std::string_view text);
 

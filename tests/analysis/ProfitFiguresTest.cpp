@@ -1,3 +1,4 @@
+#include "analysis/CurveStyle.h"
 #include "analysis/CurvesSvg.h"
 #include "analysis/ProfitCurves.h"
 #include "analysis/RoiConfidence.h"
@@ -7,6 +8,7 @@
 #include "reports/BettingProfile.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace tallowmere;
 using namespace tallowmere::analysis;
@@ -76,7 +78,7 @@ TEST(ProfitCurves, AnAmountTooLargeForANumberCountsAsNothing) {
                 shown += grid.text(row, column) + "|";
         const std::vector<std::string_view> lines(archive.begin(), archive.end());
         const auto cards = cardsInDateOrder(lines);
-        shown += curvesSvg(profitCurves(cards));
+        shown += curvesSvg(profitCurves(cards), "");
         for (int type = 0; type < stakedTypeCount; ++type)
             for (const auto& cell :
                  statsRow(type, roiConfidence(cards)[static_cast<std::size_t>(type)]))
@@ -105,4 +107,44 @@ TEST(RoiConfidence, NoRaceGivesNoRoi) {
     const auto figures = roiConfidence({});
     ASSERT_EQ(figures.size(), 11u);
     EXPECT_FALSE(figures[0].roi || figures[0].low);
+}
+
+// A small percentage keeps its leading zero.
+TEST(RoiConfidence, PercentagesKeepTheirLeadingZero) {
+    RoiConfidence figures;
+    figures.races = 3;
+    figures.roi = 0.002;
+    figures.low = -0.009;
+    figures.high = 1.255;
+    EXPECT_EQ(statsRow(0, figures),
+              (std::vector<std::string>{"Win", "3", "0.2%", "-0.9%", "125.5%", "0"}));
+    EXPECT_EQ(fewCardsNote(9), "Fewer than 10 cards: these intervals say little.");
+    EXPECT_EQ(fewCardsNote(10), "");
+}
+
+TEST(ProfitCurves, TicksTitleAndStylesTellTheCurvesApart) {
+    const std::pair<std::size_t, std::size_t> steps[] = {{1, 1},  {9, 1},  {10, 2},  {17, 2},
+                                                         {18, 5}, {41, 5}, {42, 10}, {5000, 1000}};
+    for (const auto& [cards, step] : steps)
+        EXPECT_EQ(cardTickStep(cards), step) << cards;
+    EXPECT_EQ(curvesTitle("All Tracks", 31), "Net profit: All Tracks, 31 cards");
+    EXPECT_EQ(curvesTitle("CT", 1), "Net profit: CT, 1 card");
+    std::set<std::pair<std::string, bool>> styles;
+    for (int type = 0; type < stakedTypeCount; ++type)
+        styles.emplace(curveColour(type), curveDashed(type));
+    EXPECT_EQ(styles.size(), 11u);
+    EXPECT_STREQ(curveColour(8), curveColour(0));
+}
+
+// Hiding a curve narrows the profit axis to the curves still shown.
+TEST(ProfitCurves, TheRangeSpansTheShownCurvesAndZero) {
+    ProfitCurves curves;
+    curves[0] = {5, 40};
+    curves[1] = {-30, 2};
+    ShownCurves shown{};
+    EXPECT_EQ(profitRange(curves, shown), (std::pair<double, double>{0, 0}));
+    shown[0] = true;
+    EXPECT_EQ(profitRange(curves, shown), (std::pair<double, double>{0, 40}));
+    shown[1] = true;
+    EXPECT_EQ(profitRange(curves, shown), (std::pair<double, double>{-30, 40}));
 }

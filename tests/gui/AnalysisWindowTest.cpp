@@ -6,10 +6,12 @@
 #include "text/TextFiles.h"
 
 #include <QChart>
+#include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <fstream>
 
 using namespace tallowmere;
@@ -35,7 +37,35 @@ class AnalysisWindowTest : public QObject {
     void exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids();
     void replayShowsEachCardAndAddsThemToTheArchiveAndStopsWhenCancelled();
     void importChartCopiesThePickedChartAndACancelCopiesNothing();
+    void theCurvesNameTheirProfileAndFitTheCurvesShown();
 };
+
+// The title names the profile; a single card shows its points; hiding the
+// highest curve brings the profit axis down to the rest; the intervals of few
+// cards are flagged; the panel fits a 1366 x 768 screen beside the grid.
+void AnalysisWindowTest::theCurvesNameTheirProfileAndFitTheCurvesShown() {
+    gui::ProfileAnalysisView view;
+    CardFigures card{"   CT_20261101", 2, {}};
+    card.returns[0] = 100;
+    view.showCards({{card}, "CT", 1});
+    const QChart* chart = view.chart();
+    QCOMPARE(chart->title(), QString("Net profit: CT, 1 card"));
+    auto* win = static_cast<QLineSeries*>(chart->series()[0]);
+    QVERIFY(win->count() == 1 && win->pointsVisible());
+    const double top = win->at(0).y();
+    auto* profit = static_cast<QValueAxis*>(chart->axes(Qt::Vertical).first());
+    QVERIFY(top > 0 && profit->max() >= top);
+    emit chart->legend()->markers(win).first()->clicked();
+    QVERIFY(profit->max() < top);
+    auto* note = view.findChild<QLabel*>("ProfileStatsNote");
+    QCOMPARE(note->text(), QString("Fewer than 10 cards: these intervals say little."));
+    QVERIFY(!note->isHidden());
+    view.showCards({std::vector<CardFigures>(10, card), "Size 1.M", 2});
+    QVERIFY(note->isHidden());
+    QCOMPARE(view.chart()->title(), QString("Net profit: Size 1.M, 10 cards"));
+    QVERIFY(view.minimumSizeHint().width() <= 420 && view.minimumSizeHint().height() <= 450);
+    QTRY_VERIFY(!view.workingOutStats());
+}
 
 // What the import records is checked through the batch front end.
 void AnalysisWindowTest::importChartCopiesThePickedChartAndACancelCopiesNothing() {
@@ -76,6 +106,8 @@ void AnalysisWindowTest::exportAndTheProfilesCurvesAndStatsStandBesideTheirGrids
         std::filesystem::path(TALLOWMERE_FIXTURES) / "reports" / "archive-three-cards.ini");
     w.item("ALL")->trigger();
     QVERIFY(w.find<QWidget>("ProfileAnalysisDock")->isVisible());
+    QCOMPARE(w.window->profileAnalysis()->chart()->title(),
+             QString("Net profit: All Tracks, 4 cards"));
     const auto series = curves(w);
     QCOMPARE(series.size(), 11);
     QCOMPARE(series[6]->count(), 4);

@@ -1,6 +1,7 @@
 #include "reports/BettingProfile.h"
 
 #include "reports/ArchiveLines.h"
+#include "reports/ProfileSelection.h"
 #include "support/TestWindow.h"
 
 #include <gtest/gtest.h>
@@ -40,23 +41,31 @@ TEST(BettingProfile, BoldsNoBreakEven) {
 }
 
 // The profile shown keeps its cards, in date order, for the analysis beside
-// it; showing the same cards again keeps their generation.
+// it, and its name; showing the same cards again keeps their generation.
 TEST(BettingProfile, KeepsTheCardsItShows) {
     tallowmere::testing::TestWindow window;
     tallowmere::testing::writeFile(window.folder / "TBA.ini",
                                    winOnlyLine("SAR", "20261102", 8, "25.25") + "\r\n" +
                                        winOnlyLine("CD", "20261101", 12, "20.35") + "\r\n");
-    const std::tuple<const char*, unsigned, Lines> steps[] = {
-        {"ALL", 1, {"   CD_20261101", "  SAR_20261102"}},
-        {"all", 1, {"   CD_20261101", "  SAR_20261102"}},
-        {"SAR", 2, {"  SAR_20261102"}},
+    const std::tuple<const char*, unsigned, Lines, const char*> steps[] = {
+        {"ALL", 1, {"   CD_20261101", "  SAR_20261102"}, "All Tracks"},
+        {"all", 1, {"   CD_20261101", "  SAR_20261102"}, "All Tracks"},
+        {"SAR", 2, {"  SAR_20261102"}, "SAR"},
     };
-    for (const auto& [selector, generation, stems] : steps) {
+    for (const auto& [selector, generation, stems, title] : steps) {
         Profile2(window.form, selector);
         Lines shown;
         for (const auto& card : window.form.ShownProfile.cards)
             shown.push_back(card.stem);
         EXPECT_EQ(shown, stems) << selector;
+        EXPECT_EQ(window.form.ShownProfile.title, title);
         EXPECT_EQ(window.form.ShownProfile.generation, generation) << selector;
     }
+}
+
+TEST(BettingProfile, IsNamedByItsSelector) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"ALL", "All Tracks"}, {"CT", "CT"}, {"1.M", "Size 1.M"}, {"1/2", "Size 1/2"}, {"7", "7"}};
+    for (const auto& [selector, title] : cases)
+        EXPECT_EQ(profileTitle(selector), title);
 }
