@@ -38,15 +38,7 @@ QString withMnemonic(const std::string& caption, QString& taken) {
         taken += letter;
         return text.left(i).replace("&", "&&") + "&" + text.mid(i).replace("&", "&&");
     }
-    // Every letter of the caption is taken: a free one follows it in brackets,
-    // as menus do whose words share their letters.
-    text.replace("&", "&&");
-    for (char letter = 'a'; letter <= 'z'; ++letter)
-        if (!taken.contains(QChar(letter))) {
-            taken += QChar(letter);
-            return text + " (&" + QChar(letter).toUpper() + ")";
-        }
-    return text;
+    return text.replace("&", "&&");
 }
 
 } // namespace tallowmere::gui

@@ -29,8 +29,7 @@ void useWindowStyle();
 
 // The caption of a button or menu item with its mnemonic: "&" doubled, and
 // "&" put before the first letter or digit of the caption not in `taken`,
-// which then takes it. A caption whose letters are all taken gets the first
-// free letter after it: "Editor (&B)".
+// which then takes it; a caption whose letters are all taken has none.
 QString withMnemonic(const std::string& caption, QString& taken);
 
 } // namespace tallowmere::gui

@@ -34,7 +34,10 @@ QString noCardNotice(bool beforeStart) {
 
 QString profileCaption(const ProfileCards& profile) {
     const auto cards = profile.cards.size();
-    return QString("Betting profile: %1 card%2").arg(cards).arg(cards == 1 ? "" : "s");
+    return QString("Betting profile: %1, %2 card%3")
+        .arg(shown(profile.title))
+        .arg(cards)
+        .arg(cards == 1 ? "" : "s");
 }
 
 } // namespace
@@ -79,6 +82,10 @@ MainWindow::MainWindow(Platform& desktop, const FolderOptions& folders,
     askSeasonFolder = [this] {
         return QFileDialog::getExistingDirectory(this, "Replay Cards: folder of past cards");
     };
+    // Ctrl+Q is File > Exit; while Exit is disabled it closes the window, as
+    // its title bar does, saving the card.
+    closeKey_ = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(closeKey_, &QShortcut::activated, this, &QWidget::close);
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { leave(); });
     render();
     placeOnScreen();
@@ -147,6 +154,7 @@ void MainWindow::render() {
     setWindowTitle(shown(form_.Window.caption));
     form_.menus.Export.visible = exportableGridName(form_).has_value();
     menus_->render(form_.menus);
+    closeKey_->setEnabled(!form_.menus.Exit_Program.enabled);
     view_->render(twips_);
     renderNoticeAndStatus();
     renderProfileAnalysis();

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QDockWidget;
+class QShortcut;
 
 namespace tallowmere::gui {
 
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
     QLabel* notice_;
     FormView* view_;
     QLabel* status_;
+    QShortcut* closeKey_;
     std::unique_ptr<MenuBarView> menus_;
     class ProfileAnalysisView* analysis_;
     QDockWidget* analysisDock_;

@@ -24,11 +24,16 @@ struct OpenMenu {
     QString taken;
 };
 
-OpenMenu& openMenu(std::vector<OpenMenu>& menus, MenuItemOf item) {
+// A menu opens with the letters its items keep already taken.
+OpenMenu& openMenu(std::vector<OpenMenu>& menus, MenuItemOf item, const Menus& captions) {
     for (auto& menu : menus)
         if (menu.item == item)
             return menu;
-    return menus.emplace_back(OpenMenu{item, nullptr, {}});
+    QString kept;
+    for (const auto& node : menuTree())
+        if (node.parent == item && !keptMnemonic((captions.*node.item).name).isNull())
+            kept += keptMnemonic((captions.*node.item).name);
+    return menus.emplace_back(OpenMenu{item, nullptr, kept});
 }
 
 } // namespace
@@ -39,13 +44,14 @@ MenuBarView::MenuBarView(QMenuBar& bar, const Menus& captions,
     menus.reserve(menuTree().size() + 1);
     for (const auto& node : menuTree()) {
         const MenuItem& item = captions.*node.item;
-        OpenMenu& parent = openMenu(menus, node.parent);
+        OpenMenu& parent = openMenu(menus, node.parent, captions);
+        parent.taken.remove(keptMnemonic(item.name));
         const QString text = withMnemonic(item.caption, parent.taken);
         QAction* action = nullptr;
         if (opensASubmenu(node.item)) {
             QMenu* menu = parent.menu ? parent.menu->addMenu(text) : bar.addMenu(text);
             menu->setToolTipsVisible(true);
-            openMenu(menus, node.item).menu = menu;
+            openMenu(menus, node.item, captions).menu = menu;
             action = menu->menuAction();
         } else {
             action = parent.menu->addAction(text);

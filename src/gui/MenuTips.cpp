@@ -78,4 +78,8 @@ QKeySequence menuShortcut(const std::string& itemName) {
     return QKeySequence(find(shortcuts, itemName), QKeySequence::PortableText);
 }
 
+QChar keptMnemonic(const std::string& itemName) {
+    return itemName == "Editor" ? QChar('e') : QChar();
+}
+
 } // namespace tallowmere::gui

@@ -14,4 +14,9 @@ QString menuTip(const std::string& itemName);
 // Profile share theirs: the screens never show both.
 QKeySequence menuShortcut(const std::string& itemName);
 
+// The letter kept for an item's mnemonic before its menu's other items take
+// theirs, by its name; none for most. Editor keeps its "E", which Test would
+// take first.
+QChar keptMnemonic(const std::string& itemName);
+
 } // namespace tallowmere::gui
