@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <functional>
 #include <iostream>
@@ -43,6 +44,13 @@ class AgreeingPlatform : public tallowmere::SilentPlatform {
 void click(QWidget& window, const char* control) {
     if (auto* button = window.findChild<QPushButton*>(control))
         button->click();
+}
+
+// The track list's first entry, as the second Select Track lists the tracks.
+void clickFirstTrack(QWidget& window) {
+    auto* list = window.findChild<QListWidget*>("List1");
+    if (list && list->count() > 0)
+        emit list->itemClicked(list->item(0));
 }
 
 void choose(QWidget& window, const char* item) {
@@ -138,10 +146,16 @@ int main(int argc, char** argv) {
              choose(window, "ALL");
          }},
         {"profile-confidence", [&] { showTab(window, 1); }},
-        {"profile-track-list",
+        {"profile-size-group",
          [&] {
              showTab(window, 0);
+             choose(window, "Size1M");
+         }},
+        {"profile-track-list", [&] { choose(window, "Select"); }},
+        {"profile-track",
+         [&] {
              choose(window, "Select");
+             clickFirstTrack(window);
          }},
         {"race-card-main-screen", [&] { choose(window, "MainScreen"); }},
     };
