@@ -70,6 +70,11 @@ std::string csvCell(std::string_view shown, bool percent) {
     }
     if (const auto number = plainNumber(cell))
         return *number;
+    return csvName(cell);
+}
+
+std::string csvName(std::string_view shown) {
+    const std::string cell = text::trimmed(shown);
     if (!cell.empty() && std::string_view("=+-@\t\r").find(cell.front()) != std::string_view::npos)
         return "'" + cell;
     return cell;

@@ -18,4 +18,8 @@ std::optional<std::string> plainNumber(std::string_view shown);
 // "=", "+", "-", "@", a tab or a carriage return) behind an apostrophe.
 std::string csvCell(std::string_view shown, bool percent = false);
 
+// A cell that names a row or column (a card, a folder, a heading): trimmed and
+// kept from running as a formula, but never made a number ("1,912" stays).
+std::string csvName(std::string_view shown);
+
 } // namespace tallowmere::analysis

@@ -1,6 +1,7 @@
 #include "analysis/CurvesSvg.h"
 
 #include "analysis/CurveStyle.h"
+#include "text/Windows1252.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -100,7 +101,7 @@ std::string curvesSvg(const ProfitCurves& curves, const std::string& title) {
                       "\" font-family=\"sans-serif\" font-size=\"12\">\n"
                       "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svg += "<text x=\"" + number(width / 2) + "\" y=\"22.00\" text-anchor=\"middle\" " +
-           "font-size=\"15\">" + escaped(title) + "</text>\n";
+           "font-size=\"15\">" + escaped(text::utf8FromWindows1252(title)) + "</text>\n";
     svg += axes(scale);
     for (int type = 0; type < stakedTypeCount; ++type) {
         svg += curveLine(type, curves[static_cast<std::size_t>(type)], scale);

@@ -27,6 +27,10 @@ std::string cellOf(const Grid& grid, int row, int column, bool percent) {
     return csvCell(text::utf8FromWindows1252(grid.text(row, column)), percent);
 }
 
+std::string nameOf(const Grid& grid, int row, int column) {
+    return csvName(text::utf8FromWindows1252(grid.text(row, column)));
+}
+
 std::vector<int> namedColumns(const Grid& grid) {
     std::vector<int> columns;
     for (int c = 1; c < grid.columns(); ++c)
@@ -39,9 +43,9 @@ Table tableOf(const Grid& grid, const std::string& firstName, const std::vector<
     const auto columns = namedColumns(grid);
     Table table(1, {firstName});
     for (const int c : columns)
-        table[0].push_back(cellOf(grid, 0, c, false));
+        table[0].push_back(nameOf(grid, 0, c));
     for (const auto& [row, name, percent] : rows) {
-        std::vector<std::string> cells = {name.empty() ? cellOf(grid, row, 0, false) : name};
+        std::vector<std::string> cells = {name.empty() ? nameOf(grid, row, 0) : name};
         for (const int c : columns)
             cells.push_back(cellOf(grid, row, c, percent));
         table.push_back(std::move(cells));

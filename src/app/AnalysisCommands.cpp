@@ -139,8 +139,11 @@ std::string suggestedExportName(const Form1& form) {
         const auto card = text::trimmed(file.substr(0, file.rfind('.')));
         name = card.empty() ? "summary" : card + " summary";
     }
+    // A name any file system takes: "1/2" gives "1-2".
     std::replace_if(
-        name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; }, '-');
+        name.begin(), name.end(),
+        [](char c) { return std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos; },
+        '-');
     return text::utf8FromWindows1252(name) + ".csv";
 }
 

@@ -19,13 +19,18 @@ std::vector<std::string> headerRow() {
 
 std::vector<std::string> cardRow(const ReplayOutcome& outcome) {
     std::vector<std::string> row;
-    for (const auto& [first, width] : profile::fields)
-        row.push_back(outcome.archiveLine
-                          ? analysis::csvCell(text::utf8FromWindows1252(
-                                text::columnsOf(*outcome.archiveLine, first, width)))
-                          : std::string{});
-    row.push_back(analysis::csvCell(text::utf8FromWindows1252(outcome.subfolder)));
-    row.push_back(analysis::csvCell(text::utf8FromWindows1252(outcome.skipReason)));
+    for (const auto& [first, width] : profile::fields) {
+        if (!outcome.archiveLine) {
+            row.emplace_back();
+            continue;
+        }
+        const auto field =
+            text::utf8FromWindows1252(text::columnsOf(*outcome.archiveLine, first, width));
+        // The first field names the card.
+        row.push_back(row.empty() ? analysis::csvName(field) : analysis::csvCell(field));
+    }
+    row.push_back(analysis::csvName(text::utf8FromWindows1252(outcome.subfolder)));
+    row.push_back(analysis::csvName(text::utf8FromWindows1252(outcome.skipReason)));
     return row;
 }
 

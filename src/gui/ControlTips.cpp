@@ -21,7 +21,7 @@ template <std::size_t n> QString find(const std::array<Tip, n>& tips, std::strin
 
 // The race card's columns, one past race a row; the summary's and the
 // profile's selection and single-horse columns, whose headings they share.
-constexpr std::array<Tip, 37> headings = {{
+constexpr auto headings = std::to_array<Tip>({
     {"Date", "Date: the day of the past race (mm-dd-yy)"},
     {"Track", "Track: the past race's track and race; its first three letters are the track code"},
     {"Cd", "Cd: track condition of the past race, e.g. MY (muddy) or SY (sloppy)"},
@@ -59,7 +59,7 @@ constexpr std::array<Tip, 37> headings = {{
     {"Place", "Place: a place bet on S1, paid when S1 finished first or second"},
     {"Show", "Show: a show bet on S1, paid when S1 finished in the first three"},
     {"Races", "Races: the races of the card; the total is in the Race Cards row"},
-}};
+});
 
 // A bet on the selections by its summary and profile headings.
 struct BetHeading {

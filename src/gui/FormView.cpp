@@ -164,6 +164,7 @@ void FormView::render(const Twips& twips) {
         grid->render(twips);
     const ImageBox& image = form_.Image2;
     image_->setGeometry(twips.rect(image.left, image.top, image.width, image.height));
+    image_->show(); // always on the race card; a report screen hides it
     renderList(twips);
     modelPlaces_.clear();
     for (QWidget* widget : placedWidgets())

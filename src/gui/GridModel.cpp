@@ -16,14 +16,32 @@ QColor colourOf(const Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// A number the grid leaves in its general alignment stands at the right, as
-// numbers do in a column of figures; other text stands at the left.
-bool looksLikeNumber(const std::string& text) {
-    static const QRegularExpression number(R"(^\s*[-+]?[$]?\s*[0-9,]*\.?[0-9]+%?\s*$)");
-    return number.match(QString::fromStdString(text)).hasMatch();
+// A number, or a length such as "3 1/4", as a column of figures holds it.
+bool looksLikeNumber(std::string_view text) {
+    static const QRegularExpression number(
+        R"(^\s*([-+]?[$]?\s*[0-9,]*\.?[0-9]+%?|[0-9]+ [0-9]+/[0-9]+|[0-9]+/[0-9]+)\s*$)");
+    return number.match(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))
+        .hasMatch();
 }
 
-Qt::Alignment alignmentOf(const GridCell& cell) {
+// A column most of whose cells are numbers stands at the right, as a column
+// of figures does, unless a cell is aligned otherwise; the first thousand
+// rows decide.
+std::vector<bool> columnsOfFigures(const Grid& grid) {
+    std::vector<bool> figures(static_cast<std::size_t>(grid.columns()));
+    for (int c = 0; c < grid.columns(); ++c) {
+        int numbers = 0, texts = 0;
+        for (int r = 1; r < std::min(grid.rows(), 1000); ++r) {
+            const std::string text = grid.text(r, c);
+            if (!text.empty())
+                ++(looksLikeNumber(text) ? numbers : texts);
+        }
+        figures[static_cast<std::size_t>(c)] = numbers > texts;
+    }
+    return figures;
+}
+
+Qt::Alignment alignmentOf(const GridCell& cell, bool inColumnOfFigures) {
     switch (cell.alignment) {
     case CellAlignment::Right:
         return Qt::AlignRight | Qt::AlignVCenter;
@@ -32,7 +50,7 @@ Qt::Alignment alignmentOf(const GridCell& cell) {
     case CellAlignment::Left:
         return Qt::AlignLeft | Qt::AlignVCenter;
     default:
-        return (looksLikeNumber(cell.text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        return (inColumnOfFigures ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     }
 }
 
@@ -50,6 +68,7 @@ GridModel::GridModel(const Grid& grid, QObject* parent)
 void GridModel::refresh() {
     beginResetModel();
     font_ = displayFont(grid_.fontName, grid_.fontSize);
+    columnsOfFigures_ = columnsOfFigures(grid_);
     endResetModel();
 }
 
@@ -79,7 +98,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         return cell->foreColor ? QVariant(QBrush(colourOf(*cell->foreColor))) : QVariant();
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(alignmentOf(*cell));
+        return QVariant::fromValue(
+            alignmentOf(*cell, index.column() < static_cast<int>(columnsOfFigures_.size()) &&
+                                   columnsOfFigures_[static_cast<std::size_t>(index.column())]));
     case Qt::ToolTipRole:
         return index.row() == 0 ? headingTipOf(*cell) : QVariant();
     default:

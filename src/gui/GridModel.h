@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <vector>
 
 namespace tallowmere::gui {
 
@@ -32,6 +33,7 @@ class GridModel : public QAbstractTableModel {
 
     const Grid& grid_;
     QFont font_;
+    std::vector<bool> columnsOfFigures_;
     struct {
         int row = -1, column = -1;
         QString name;

@@ -29,8 +29,6 @@ GridView::GridView(const Grid& grid, const QString& name, QWidget* parent)
     verticalHeader()->setMinimumSectionSize(0);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
-    // Tabbing into a grid would select its first cell; a click gives it focus.
-    setFocusPolicy(Qt::ClickFocus);
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setStyleSheet("QTableView::item { padding: 0px 1px; }");
@@ -108,6 +106,14 @@ QString GridView::selectedText() const {
         text += row.join('\t') + '\n';
     }
     return text;
+}
+
+// Tabbing into a grid leaves its cells as they were chosen, none at first.
+void GridView::focusInEvent(QFocusEvent* event) {
+    const bool chosen = selectionModel()->hasSelection();
+    QTableView::focusInEvent(event);
+    if (!chosen)
+        selectionModel()->clearSelection();
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {

@@ -25,6 +25,7 @@ class GridView : public QTableView {
     }
 
   protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

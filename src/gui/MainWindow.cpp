@@ -158,6 +158,9 @@ void MainWindow::render() {
     view_->render(twips_);
     renderNoticeAndStatus();
     renderProfileAnalysis();
+    // As small as the largest screen needs, so a change of screen never
+    // resizes the window.
+    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
 }
 
 // A line above the grid says what an empty screen is waiting for, or names

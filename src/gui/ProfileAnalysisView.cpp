@@ -3,6 +3,7 @@
 #include "analysis/CurveStyle.h"
 #include "analysis/RoiConfidence.h"
 #include "analysis/StatsText.h"
+#include "gui/DisplayText.h"
 #include "text/TextFiles.h"
 
 #include <QChart>
@@ -127,6 +128,7 @@ QWidget* ProfileAnalysisView::curvesTab() {
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chartView_);
     auto* save = new QPushButton("Save PNG\u2026");
+    save->setToolTip("Save the chart, with its title, as a PNG picture");
     save->setObjectName("SavePng");
     connect(save, &QPushButton::clicked, this, [this] { askAndSavePng(); });
     layout->addWidget(save, 0, Qt::AlignRight);
@@ -165,8 +167,7 @@ void ProfileAnalysisView::workOutStats(std::vector<analysis::CardFigures> cards)
 
 void ProfileAnalysisView::drawCurves(const ProfileCards& profile) {
     auto* chart = new QChart;
-    chart->setTitle(
-        QString::fromStdString(analysis::curvesTitle(profile.title, profile.cards.size())));
+    chart->setTitle(shown(analysis::curvesTitle(profile.title, profile.cards.size())));
     QFont titleFont = chart->titleFont();
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);

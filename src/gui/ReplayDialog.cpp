@@ -39,7 +39,8 @@ ReplayDialog::ReplayDialog(const std::filesystem::path& season,
     connect(archive_, &QPushButton::clicked, this,
             [this] { QMessageBox::information(this, "Replay Cards", addToArchive()); });
     connect(csv_, &QPushButton::clicked, this, [this] {
-        const auto offered = workFolder_ / ("replay " + season_.filename().string() + ".csv");
+        const auto season = season_.has_filename() ? season_ : season_.parent_path();
+        const auto offered = workFolder_ / ("replay " + season.filename().string() + ".csv");
         const QString file = QFileDialog::getSaveFileName(
             this, "Export Replay", QString::fromStdString(offered.string()), "CSV files (*.csv)");
         if (file.isEmpty())

@@ -50,4 +50,7 @@ TEST(CsvCells, NumbersArePlainAndFormulasAreKeptAsText) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(csvCell(c.shown, c.percent), c.cell) << c.shown;
+    // A name that looks like a number stays the name it is.
+    EXPECT_EQ(csvName(" 1,912 "), "1,912");
+    EXPECT_EQ(csvName("-2026"), "'-2026");
 }

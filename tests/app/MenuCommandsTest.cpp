@@ -128,6 +128,7 @@ TEST(Export, TheOfferedNameSaysWhichGridItHolds) {
         {true, "ALL", "profile All Tracks.csv"},
         {true, "1/2", "profile size 1-2.csv"},
         {true, "1.MILE", "profile size 1.MILE.csv"},
+        {true, "A:B*?\"<>|\\", "profile A-B-------.csv"},
     };
     for (const auto& c : cases) {
         TestWindow window(false);

@@ -38,13 +38,15 @@ void GridModelTest::cellsShowTheirTextStyleAndColoursAndTheViewItsSizes() {
     QCOMPARE(model.index(2, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::AlignRight | Qt::AlignVCenter);
     QVERIFY(!model.index(2, 1).data(Qt::FontRole).value<QFont>().bold());
-    grid.setRows(5);
+    grid.setRows(7);
     grid.setText(2, 0, "120.4");
+    grid.setText(3, 0, "1 1/2");
+    grid.setText(4, 0, "nk");
     grid.setText(2, 1, "3 1/4");
     model.refresh();
-    QCOMPARE(model.rowCount(), 5);
-    QCOMPARE(model.index(2, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
-             Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(model.rowCount(), 7);
+    QCOMPARE(model.index(4, 0).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+             Qt::AlignRight | Qt::AlignVCenter); // in a column of figures
     QCOMPARE(model.index(2, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::AlignLeft | Qt::AlignVCenter);
     grid.setColumnWidth(0, 1500);
@@ -62,9 +64,9 @@ void GridModelTest::cellsShowTheirTextStyleAndColoursAndTheViewItsSizes() {
     QVERIFY(!view.isColumnHidden(2));
     QCOMPARE(view.rowHeight(2), 32);
     QCOMPARE(view.rowHeight(1), 16);
-    QVERIFY(view.isRowHidden(3) && view.isRowHidden(4)); // scrolling ends at the last row in use
+    QVERIFY(view.isRowHidden(5) && view.isRowHidden(6)); // scrolling ends at the last row in use
     view.selectAll();
-    QCOMPARE(view.selectedText(), QString("\t\n\tTitle\n120.4\t\n"));
+    QCOMPARE(view.selectedText(), QString("\t\n\tTitle\n120.4\t\n1 1/2\t\nnk\t\n"));
     grid.setColumnWidth(2, 30);
     view.render(gui::Twips(96.0));
     QVERIFY(view.columnWidth(2) > QFontMetrics(view.font()).horizontalAdvance("Title"));
