@@ -1,58 +1,22 @@
 #include "analysis/CsvCells.h"
 
+#include "text/Numbers.h"
 #include "text/Texts.h"
 
 namespace tallowmere::analysis {
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Digits in groups of three after the first, each group behind a comma; the
-// digits without the commas, or nothing when they are grouped otherwise.
-std::optional<std::string> groupedDigits(std::string_view whole) {
-    if (whole.find(',') == std::string_view::npos)
-        return std::string(whole);
-    std::string digits;
-    std::size_t group = 0;
-    for (const char c : whole) {
-        if (c != ',') {
-            digits += c;
-            ++group;
-            continue;
-        }
-        if (group == 0 || group > 3 || (digits.size() > group && group != 3))
-            return std::nullopt;
-        group = 0;
-    }
-    if (group != 3)
-        return std::nullopt;
-    return digits;
-}
-
-bool allDigits(std::string_view text) {
-    for (const char c : text)
-        if (!isDigit(c))
-            return false;
-    return true;
-}
-
-} // namespace
 
 std::optional<std::string> plainNumber(std::string_view shown) {
     const std::string trimmed = text::trimmed(shown);
-    std::string_view text = trimmed;
-    const bool negative = !text.empty() && text.front() == '-';
+    std::string_view number = trimmed;
+    const bool negative = !number.empty() && number.front() == '-';
     if (negative)
-        text.remove_prefix(1);
-    const auto point = text.find('.');
-    const std::string_view whole = text.substr(0, point);
+        number.remove_prefix(1);
+    const auto point = number.find('.');
+    const std::string_view whole = number.substr(0, point);
     const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-    const auto digits = groupedDigits(whole);
-    if (!digits || !allDigits(*digits) || !allDigits(fraction) ||
-        (digits->empty() && fraction.empty()))
+        point == std::string_view::npos ? std::string_view{} : number.substr(point + 1);
+    const auto digits = text::wholeDigits(whole);
+    if (!digits || !text::allDigits(fraction) || (digits->empty() && fraction.empty()))
         return std::nullopt;
     std::string plain = (negative ? "-" : "") + (digits->empty() ? "0" : *digits);
     return fraction.empty() ? plain : plain + "." + std::string(fraction);

@@ -159,14 +159,10 @@ std::string printedNumber(double value) {
     return (text.front() == '-' ? "" : " ") + text + " ";
 }
 
-namespace {
-
 bool allDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The whole part's digits without separators: groups of three after a first
-// group of one to three, or plain digits; nothing when it is neither.
 std::optional<std::string> wholeDigits(std::string_view whole) {
     if (whole.find(',') == std::string_view::npos)
         return allDigits(whole) ? std::optional<std::string>(whole) : std::nullopt;
@@ -181,8 +177,6 @@ std::optional<std::string> wholeDigits(std::string_view whole) {
     }
     return allDigits(digits) ? std::optional<std::string>(digits) : std::nullopt;
 }
-
-} // namespace
 
 std::optional<double> recordablePayoff(std::string_view text) {
     const auto first = text.find_first_not_of(' ');

@@ -18,6 +18,14 @@ double finiteNumberOf(std::string_view text);
 // The whole text, leading and trailing blanks allowed, must be a number.
 std::optional<double> strictNumber(std::string_view text);
 
+// Whether every character is a digit 0 to 9 (the empty text too).
+bool allDigits(std::string_view text);
+
+// The whole part of a number without its thousands separators: groups of
+// three after a first group of one to three, or plain digits ("1,912" gives
+// "1912"); nothing when it is neither.
+std::optional<std::string> wholeDigits(std::string_view whole);
+
 // A payoff that may be recorded: a non-negative amount of digits, with
 // thousands separators between groups of three or none, and at most two
 // decimals ("12", "5.2", ".50", "1,234.50"), below 10,000,000.00; blanks
