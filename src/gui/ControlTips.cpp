@@ -1,23 +1,11 @@
 #include "gui/ControlTips.h"
 
+#include "gui/TipTables.h"
+
 #include <QRegularExpression>
-#include <array>
-#include <string_view>
 
 namespace tallowmere::gui {
 namespace {
-
-struct Tip {
-    std::string_view key;
-    std::string_view tip;
-};
-
-template <std::size_t n> QString find(const std::array<Tip, n>& tips, std::string_view key) {
-    for (const Tip& tip : tips)
-        if (tip.key == key)
-            return QString::fromUtf8(tip.tip.data(), static_cast<qsizetype>(tip.tip.size()));
-    return {};
-}
 
 // The race card's columns, one past race a row; the summary's and the
 // profile's selection and single-horse columns, whose headings they share.
@@ -142,12 +130,12 @@ QString indexedTip(const QString& name, int index) {
 } // namespace
 
 QString headingTip(const std::string& heading) {
-    const QString tip = find(headings, heading);
+    const QString tip = tipFor(headings, heading);
     return tip.isEmpty() ? betTip(heading) : tip;
 }
 
 QString controlTip(const QString& objectName) {
-    const QString tip = find(controls, objectName.toStdString());
+    const QString tip = tipFor(controls, objectName.toStdString());
     if (!tip.isEmpty())
         return tip;
     static const QRegularExpression indexed(R"(^(\w+)\((\d+)\)$)");

@@ -1,15 +1,9 @@
 #include "gui/MenuTips.h"
 
-#include <array>
-#include <string_view>
+#include "gui/TipTables.h"
 
 namespace tallowmere::gui {
 namespace {
-
-struct Tip {
-    std::string_view item;
-    std::string_view tip;
-};
 
 constexpr std::array<Tip, 39> tips = {{
     {"File", "Race cards: take one in, close it, view its files, exit"},
@@ -61,21 +55,14 @@ constexpr std::array<Tip, 4> shortcuts = {{
     {"MainScreen", "Ctrl+M"},
 }};
 
-template <std::size_t n> QString find(const std::array<Tip, n>& table, const std::string& item) {
-    for (const Tip& row : table)
-        if (row.item == item)
-            return QString::fromUtf8(row.tip.data(), static_cast<qsizetype>(row.tip.size()));
-    return {};
-}
-
 } // namespace
 
 QString menuTip(const std::string& itemName) {
-    return find(tips, itemName);
+    return tipFor(tips, itemName);
 }
 
 QKeySequence menuShortcut(const std::string& itemName) {
-    return QKeySequence(find(shortcuts, itemName), QKeySequence::PortableText);
+    return QKeySequence(tipFor(shortcuts, itemName), QKeySequence::PortableText);
 }
 
 QChar keptMnemonic(const std::string& itemName) {
