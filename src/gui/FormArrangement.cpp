@@ -51,7 +51,7 @@ void FormView::arrange() {
     switch (screenOf(form_)) {
     case Screen::Summary:
         grid = grids_[1];
-        keepOnly({grid, list_, findChild<QGroupBox*>("Frame5")});
+        keepOnly({grid, list_, boxOf(&form_.Frame5)});
         break;
     case Screen::Profile:
         grid = grids_[2];
@@ -85,16 +85,14 @@ void FormView::stretch(GridView& grid) {
         }
     const int height = std::max(smallestGridHeight, this->height() - model.y() - below - gap);
     const int moved = model.y() + height - endOf(model);
-    for (auto& [widget, place] : modelPlaces_) {
-        if (!others(widget))
-            continue;
-        if (place.y() >= endOf(model))
+    for (auto& [widget, place] : modelPlaces_)
+        if (others(widget) && place.y() >= endOf(model))
             widget->move(place.x(), place.y() + moved);
-        else if (place.x() == 0 && place.width() >= model.width() - 60)
-            widget->resize(right, place.height()); // the race header runs along the grid
-    }
-    if (QWidget* record = findChild<QGroupBox*>("Frame5"); !record->isHidden())
-        record->resize(width(), record->height());
+    // The race header runs along the grid, the Record frame across the window.
+    QGroupBox* header = boxOf(&form_.Frame4);
+    header->resize(right - header->x(), header->height());
+    QGroupBox* record = boxOf(&form_.Frame5);
+    record->resize(width(), record->height());
     grid.setGeometry(model.x(), model.y(), right - model.x(), height);
     list_->move(right + gap / 2, 0);
     list_->resize(list_->width(), std::min(list_->height(), this->height()));

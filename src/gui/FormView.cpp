@@ -28,10 +28,15 @@ FormView::FormView(const Form1& form, FormEvents events, QWidget* parent)
 }
 
 QWidget* FormView::parentFor(FrameName frame) {
-    for (auto& [widget, model] : frames_)
-        if (model == frameNamed(form_, frame))
+    QGroupBox* box = boxOf(frameNamed(form_, frame));
+    return box ? static_cast<QWidget*>(box) : this;
+}
+
+QGroupBox* FormView::boxOf(const Frame* frame) const {
+    for (const auto& [widget, model] : frames_)
+        if (model == frame)
             return widget;
-    return this;
+    return nullptr;
 }
 
 void FormView::addFrames() {
@@ -142,9 +147,9 @@ void FormView::addHeadings() {
                       Side::Above);
         headings_.add(findChild<QLineEdit*>(indexed("Text39", i + 4)), places[i - 1], Side::Above);
     }
-    legend_ = new QLabel("Yellow: a selection that won its race.", findChild<QGroupBox*>("Frame5"));
-    legend_->setObjectName("SummaryLegend");
-    legend_->move(10, 8);
+    auto* legend = new QLabel("Yellow: a selection that won its race.", boxOf(&form_.Frame5));
+    legend->setObjectName("SummaryLegend");
+    legend->move(10, 8);
     grids_[1]->nameBlankCell(21, 0, "Total");
 }
 
@@ -152,7 +157,7 @@ void FormView::render(const Twips& twips) {
     for (auto& [widget, frame] : frames_)
         gui::render(*widget, *frame, twips);
     // The scratch buttons' label already names them.
-    findChild<QGroupBox*>("Frame6")->setTitle({});
+    boxOf(&form_.Frame6)->setTitle({});
     for (auto& [widget, label] : labels_)
         gui::render(*widget, *label, twips);
     for (auto& [widget, button] : buttons_)

@@ -36,6 +36,7 @@ class FormView : public QWidget {
 
   private:
     QWidget* parentFor(FrameName frame);
+    QGroupBox* boxOf(const Frame* frame) const;
     void addFrames();
     void addLabels();
     void addButtons();
@@ -63,7 +64,6 @@ class FormView : public QWidget {
     std::vector<std::string> listItems_;
     std::vector<std::pair<QWidget*, QRect>> modelPlaces_;
     Headings headings_;
-    QLabel* legend_ = nullptr;
     std::optional<std::int16_t> shownRace_;
 };
 
