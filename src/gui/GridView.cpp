@@ -108,12 +108,13 @@ QString GridView::selectedText() const {
     return text;
 }
 
-// Tabbing into a grid leaves its cells as they were chosen, none at first.
+// Focus on a grid leaves its cells as they were chosen: the view's own
+// current cell at the top left, drawn as chosen, is not set.
 void GridView::focusInEvent(QFocusEvent* event) {
-    const bool chosen = selectionModel()->hasSelection();
+    const bool chosen = currentIndex().isValid();
     QTableView::focusInEvent(event);
     if (!chosen)
-        selectionModel()->clearSelection();
+        selectionModel()->clear();
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {

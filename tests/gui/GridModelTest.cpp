@@ -1,5 +1,7 @@
 #include "gui/GridView.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QFont>
 #include <QHeaderView>
 #include <QTest>
@@ -65,6 +67,9 @@ void GridModelTest::cellsShowTheirTextStyleAndColoursAndTheViewItsSizes() {
     QCOMPARE(view.rowHeight(2), 32);
     QCOMPARE(view.rowHeight(1), 16);
     QVERIFY(view.isRowHidden(5) && view.isRowHidden(6)); // scrolling ends at the last row in use
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&view, &tabbedIn);
+    QVERIFY(!view.currentIndex().isValid()); // no cell drawn as chosen
     view.selectAll();
     QCOMPARE(view.selectedText(), QString("\t\n\tTitle\n120.4\t\n1 1/2\t\nnk\t\n"));
     grid.setColumnWidth(2, 30);
