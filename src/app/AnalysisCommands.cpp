@@ -46,10 +46,13 @@ void printRow(const std::vector<std::string>& cells, std::ostream& out) {
     out << "\n";
 }
 
+// The profile's title in a file name: "profile All Tracks", "profile CT",
+// "profile size 1/2".
 std::string profileName(const std::string& selector) {
-    if (selector == "ALL")
-        return "profile All Tracks";
-    return (isSizeCategory(selector) ? "profile size " : "profile ") + selector;
+    std::string title = profileTitle(selector);
+    if (title.starts_with("Size "))
+        title.front() = 's';
+    return "profile " + title;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "gui/ProfileAnalysisView.h"
 #include "gui/ReplayDialog.h"
 #include "gui/Screens.h"
+#include "reports/ProfileSelection.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -35,7 +36,7 @@ QString noCardNotice(bool beforeStart) {
 QString profileCaption(const ProfileCards& profile) {
     const auto cards = profile.cards.size();
     return QString("Betting profile: %1, %2 card%3")
-        .arg(shown(profile.title))
+        .arg(shown(profileTitle(profile.selector)))
         .arg(cards)
         .arg(cards == 1 ? "" : "s");
 }

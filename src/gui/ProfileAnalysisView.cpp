@@ -4,6 +4,7 @@
 #include "analysis/RoiConfidence.h"
 #include "analysis/StatsText.h"
 #include "gui/DisplayText.h"
+#include "reports/ProfileSelection.h"
 #include "text/TextFiles.h"
 
 #include <QChart>
@@ -167,7 +168,8 @@ void ProfileAnalysisView::workOutStats(std::vector<analysis::CardFigures> cards)
 
 void ProfileAnalysisView::drawCurves(const ProfileCards& profile) {
     auto* chart = new QChart;
-    chart->setTitle(shown(analysis::curvesTitle(profile.title, profile.cards.size())));
+    chart->setTitle(
+        shown(analysis::curvesTitle(profileTitle(profile.selector), profile.cards.size())));
     QFont titleFont = chart->titleFont();
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);

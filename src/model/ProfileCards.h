@@ -22,12 +22,9 @@ struct CardFigures {
 // what its curves and confidence figures are worked out from. The generation
 // changes whenever other cards, or another profile, take their place. The
 // selector is the one that chose them, in upper case ("ALL", a track code or
-// a size category).
+// a size category), which also names the profile in captions.
 struct ProfileCards {
     std::vector<CardFigures> cards;
-    // The profile's name for captions: "All Tracks", a track code ("CT") or a
-    // size category ("Size 1.M").
-    std::string title;
     unsigned generation = 0;
     std::string selector;
 };

@@ -49,10 +49,8 @@ void placeProfileGrid(Form1& form, ProfileGrid profile, const std::string& selec
     grid.height = 10000;
     grid.visible = true;
     // The same cards of the same profile as those shown keep their generation.
-    const std::string title = profileTitle(selector);
-    if (profile.cards != form.ShownProfile.cards || title != form.ShownProfile.title)
-        form.ShownProfile = {std::move(profile.cards), title, form.ShownProfile.generation + 1,
-                             selector};
+    if (profile.cards != form.ShownProfile.cards || selector != form.ShownProfile.selector)
+        form.ShownProfile = {std::move(profile.cards), form.ShownProfile.generation + 1, selector};
 }
 
 std::vector<std::string_view> newestFirst(const std::vector<std::string_view>& kept) {

@@ -8,6 +8,14 @@
 namespace tallowmere {
 namespace {
 
+// Whether an upper-case selector below "A" names a track size: "1/2", or a
+// text beginning "5/8", "7/8", "1.M" or "1.Q".
+bool isSizeCategory(std::string_view selector) {
+    const std::string_view first3 = selector.substr(0, 3);
+    return selector == "1/2" || first3 == "5/8" || first3 == "7/8" || first3 == "1.M" ||
+           first3 == "1.Q";
+}
+
 // How many codes of the size's track list each code stands for: a track listed
 // twice in TrackEditor.ini keeps its lines twice.
 std::unordered_map<std::string, int> trackListOfSize(const TrackFile& tracks,
@@ -39,12 +47,6 @@ std::string upperCase(std::string_view text) {
 
 std::string archiveTrackCode(std::string_view line) {
     return text::trimmed(text::firstChars(line, 5));
-}
-
-bool isSizeCategory(std::string_view selector) {
-    const std::string_view first3 = selector.substr(0, 3);
-    return selector == "1/2" || first3 == "5/8" || first3 == "7/8" || first3 == "1.M" ||
-           first3 == "1.Q";
 }
 
 std::optional<std::vector<std::string_view>>

@@ -26,10 +26,6 @@ selectArchiveLines(std::string_view selector,
                    const std::optional<std::vector<std::string_view>>& archive,
                    const TrackFile& tracks);
 
-// Whether an upper-case selector below "A" names a track size: "1/2", or a
-// text beginning "5/8", "7/8", "1.M" or "1.Q".
-bool isSizeCategory(std::string_view selector);
-
 // What a profile of the selector (in upper case) is called: "All Tracks",
 // the track code, or "Size " and the size category; any other selector as it
 // is.

@@ -47,7 +47,7 @@ void AnalysisWindowTest::theCurvesNameTheirProfileAndFitTheCurvesShown() {
     gui::ProfileAnalysisView view;
     CardFigures card{"   CT_20261101", 2, {}};
     card.returns[0] = 100;
-    view.showCards({{card}, "CT", 1, "CT"});
+    view.showCards({{card}, 1, "CT"});
     const QChart* chart = view.chart();
     QCOMPARE(chart->title(), QString("Net profit: CT, 1 card"));
     auto* win = static_cast<QLineSeries*>(chart->series()[0]);
@@ -60,7 +60,7 @@ void AnalysisWindowTest::theCurvesNameTheirProfileAndFitTheCurvesShown() {
     auto* note = view.findChild<QLabel*>("ProfileStatsNote");
     QCOMPARE(note->text(), QString("Fewer than 10 cards: these intervals say little."));
     QVERIFY(!note->isHidden());
-    view.showCards({std::vector<CardFigures>(10, card), "Size 1.M", 2, "1.M"});
+    view.showCards({std::vector<CardFigures>(10, card), 2, "1.M"});
     QVERIFY(note->isHidden());
     QCOMPARE(view.chart()->title(), QString("Net profit: Size 1.M, 10 cards"));
     QVERIFY(view.minimumSizeHint().width() <= 420 && view.minimumSizeHint().height() <= 450);

@@ -58,7 +58,7 @@ TEST(BettingProfile, KeepsTheCardsItShows) {
         for (const auto& card : window.form.ShownProfile.cards)
             shown.push_back(card.stem);
         EXPECT_EQ(shown, stems) << selector;
-        EXPECT_EQ(window.form.ShownProfile.title, title);
+        EXPECT_EQ(profileTitle(window.form.ShownProfile.selector), title);
         EXPECT_EQ(window.form.ShownProfile.generation, generation) << selector;
     }
 }
